@@ -1,7 +1,7 @@
 # Debian 12 packages the project needs; sourced by the set-up scripts.
 # Installs only what is missing, as root or through sudo.
 
-belvik_build_packages=(cmake ninja-build g++ libgtest-dev)
+belvik_build_packages=(cmake ninja-build g++ libgtest-dev python3)
 
 belvik_install_missing() {
   local missing=()

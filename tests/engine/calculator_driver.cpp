@@ -1,0 +1,58 @@
+// Runs calculators on cases read from standard input, one per line: a letter naming the
+// calculator (I, P, V, L) and its box texts, tab-separated. Writes the failure number and the
+// result text with CR and LF escaped, so an independent model can be compared digit by digit.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "belvik/calculators.h"
+
+namespace {
+
+constexpr std::string_view kPrevious = "计算结果";
+
+std::vector<std::string> SplitTabs(const std::string& line) {
+  std::vector<std::string> fields(1);
+  for (const char c : line) {
+    if (c == '\t') {
+      fields.emplace_back();
+    } else {
+      fields.back() += c;
+    }
+  }
+  fields.resize(6);
+  return fields;
+}
+
+belvik::Outcome Run(const std::vector<std::string>& f) {
+  switch (f[0].empty() ? ' ' : f[0][0]) {
+    case 'I':
+      return belvik::CalculateInvestment({f[1], f[2], f[3], f[4]}, kPrevious);
+    case 'P':
+      return belvik::CalculatePension({f[1], f[2], f[3], f[4], f[5]}, kPrevious);
+    case 'V':
+      return belvik::CalculatePresentValue({f[1], f[2], f[3]}, kPrevious);
+    default:
+      return belvik::LumpSumSchedule({f[1], f[2], f[3]}, kPrevious);
+  }
+}
+
+}  // namespace
+
+int main() {
+  std::string line;
+  while (std::getline(std::cin, line)) {
+    const belvik::Outcome outcome = Run(SplitTabs(line));
+    std::string escaped;
+    for (const char c : outcome.box) {
+      if (c == '\r') {
+        escaped += "\\r";
+      } else if (c == '\n') {
+        escaped += "\\n";
+      } else {
+        escaped += c;
+      }
+    }
+    std::cout << static_cast<int>(outcome.failure) << '\t' << escaped << '\n';
+  }
+}

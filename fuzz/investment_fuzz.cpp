@@ -1,0 +1,47 @@
+// Periodic investment over arbitrary box texts: the failure and the box tell the same story.
+#include <string>
+
+#include "belvik/calculators.h"
+#include "belvik/number_text.h"
+#include "fuzz_checks.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
+  using namespace belvik;
+  using namespace belvik::fuzz;
+  const Boxes in = ReadBoxes(data, size, 4);
+  const InvestmentTexts texts{in.texts[0], in.texts[1], in.texts[2], in.texts[3]};
+  const Outcome out = CalculateInvestment(texts, in.previous);
+
+  if (AnyEmpty(in.texts)) {
+    BELVIK_REQUIRE(out.failure == Failure::EmptyInput && out.box == in.previous);
+    return 0;
+  }
+  bool unreadable = false;
+  for (const std::string& text : in.texts) unreadable = unreadable || !NumberFromText(text).ok();
+  const Checked<double> years = NumberFromText(texts.years);
+  if (unreadable) {
+    BELVIK_REQUIRE(out.failure == Failure::FloatingPoint && out.box.empty());
+    return 0;
+  }
+  if (years.value > 32767) {
+    BELVIK_REQUIRE(out.failure == Failure::YearsCap && out.box.empty());
+    return 0;
+  }
+  BELVIK_REQUIRE(out.failure == Failure::None || out.failure == Failure::FloatingPoint);
+
+  const auto lines = CrLfLines(out.box);
+  const bool summary = out.failure == Failure::None;
+  BELVIK_REQUIRE(!summary || !lines.empty());
+  const std::size_t yearLines = lines.size() - (summary ? 1 : 0);
+  const std::size_t expected = YearCount(years.value);
+  BELVIK_REQUIRE(summary ? yearLines == expected : yearLines <= expected);
+  if (summary) {
+    BELVIK_REQUIRE(StartsWith(lines[0], "总投入本金") && EndsWith(lines[0], "元。"));
+  }
+  for (std::size_t k = 0; k < yearLines; ++k) {
+    const std::string_view line = lines[k + (summary ? 1 : 0)];
+    BELVIK_REQUIRE(StartsWith(line, "第" + StrForm(static_cast<double>(k + 1)) + "年投入"));
+    BELVIK_REQUIRE(!EndsWith(line, "元。"));
+  }
+  return 0;
+}

@@ -1,0 +1,50 @@
+// Lump-sum growth over arbitrary box texts. The box is emptied first; the summary line starts
+// with the years text exactly as typed, whatever it holds.
+#include <string>
+
+#include "belvik/calculators.h"
+#include "belvik/number_text.h"
+#include "fuzz_checks.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
+  using namespace belvik;
+  using namespace belvik::fuzz;
+  const Boxes in = ReadBoxes(data, size, 3);
+  const LumpSumTexts texts{in.texts[0], in.texts[1], in.texts[2]};
+  const Outcome out = LumpSumSchedule(texts, in.previous);
+
+  if (AnyEmpty(in.texts)) {
+    BELVIK_REQUIRE(out.failure == Failure::EmptyInput && out.box.empty());
+    return 0;
+  }
+  const Checked<double> years = NumberFromText(texts.years);
+  if (!years.ok()) {
+    BELVIK_REQUIRE(out.failure == Failure::FloatingPoint && out.box.empty());
+    return 0;
+  }
+  if (years.value > 32767) {
+    BELVIK_REQUIRE(out.failure == Failure::YearsCap && out.box.empty());
+    return 0;
+  }
+  BELVIK_REQUIRE(out.failure == Failure::None || out.failure == Failure::FloatingPoint);
+
+  std::string_view box = out.box;
+  const bool summary = out.failure == Failure::None;
+  if (summary) {
+    const std::string head = texts.years + "年后本利合计：";
+    BELVIK_REQUIRE(StartsWith(box, head));
+    box.remove_prefix(head.size());
+    const std::size_t end = box.find("元。\r\n");
+    BELVIK_REQUIRE(end != std::string_view::npos);
+    BELVIK_REQUIRE(NumberFromText(box.substr(0, end)).ok());
+    box.remove_prefix(end + std::string_view("元。\r\n").size());
+  }
+  const auto lines = CrLfLines(box);
+  const std::size_t expected = YearCount(years.value);
+  BELVIK_REQUIRE(summary ? lines.size() == expected : lines.size() <= expected);
+  for (std::size_t k = 0; k < lines.size(); ++k) {
+    BELVIK_REQUIRE(StartsWith(lines[k], "第" + StrForm(static_cast<double>(k + 1)) + "年累计收益"));
+    BELVIK_REQUIRE(EndsWith(lines[k], "元。"));
+  }
+  return 0;
+}

@@ -1,0 +1,57 @@
+// Pension need over arbitrary box texts: strict conversions in their order, then a schedule
+// whose failure and box agree.
+#include <cstdint>
+#include <string>
+
+#include "belvik/calculators.h"
+#include "belvik/number_text.h"
+#include "fuzz_checks.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
+  using namespace belvik;
+  using namespace belvik::fuzz;
+  const Boxes in = ReadBoxes(data, size, 5);
+  const PensionTexts texts{in.texts[0], in.texts[1], in.texts[2], in.texts[3], in.texts[4]};
+  const Outcome out = CalculatePension(texts, in.previous);
+
+  if (AnyEmpty(in.texts)) {
+    BELVIK_REQUIRE(out.failure == Failure::EmptyInput && out.box == in.previous);
+    return 0;
+  }
+  // The first conversion that fails, in the order retirement age, current age, years,
+  // inflation, monthly cost, is the failure, and the box stays empty.
+  Failure conversion = Failure::None;
+  const Checked<std::int16_t> pensionYears = StrictInt16FromText(texts.pensionYears);
+  for (const Failure failure :
+       {StrictInt16FromText(texts.retirementAge).failure,
+        StrictInt16FromText(texts.currentAge).failure, pensionYears.failure,
+        StrictNumberFromText(texts.inflation).failure,
+        StrictNumberFromText(texts.monthlyCost).failure}) {
+    if (conversion == Failure::None) conversion = failure;
+  }
+  if (conversion != Failure::None) {
+    BELVIK_REQUIRE(out.failure == conversion && out.box.empty());
+    return 0;
+  }
+  BELVIK_REQUIRE(out.failure == Failure::None || out.failure == Failure::FloatingPoint ||
+                 out.failure == Failure::Overflow);
+
+  const auto lines = CrLfLines(out.box);
+  const bool summary = out.failure == Failure::None;
+  BELVIK_REQUIRE(!summary || !lines.empty());
+  const std::size_t yearLines = lines.size() - (summary ? 1 : 0);
+  const std::size_t expected = pensionYears.value > 0 ? pensionYears.value : 0;
+  BELVIK_REQUIRE(summary ? yearLines == expected : yearLines <= expected);
+  // The 16-bit year counter cannot step past 32767, so that many years never finish.
+  if (expected == 32767) BELVIK_REQUIRE(!summary);
+  if (summary) {
+    BELVIK_REQUIRE(StartsWith(lines[0], "总计需要养老金：") && EndsWith(lines[0], "元。"));
+    BELVIK_REQUIRE((lines[0] == "总计需要养老金：元。") == (expected == 0));
+  }
+  for (std::size_t k = 0; k < yearLines; ++k) {
+    const std::string_view line = lines[k + (summary ? 1 : 0)];
+    BELVIK_REQUIRE(StartsWith(line, "退休第" + StrForm(static_cast<double>(k + 1)) + "年需要生活费"));
+    BELVIK_REQUIRE(EndsWith(line, "元。"));
+  }
+  return 0;
+}

@@ -1,7 +1,13 @@
 # Debian 12 packages the project needs; sourced by the set-up scripts.
 # Installs only what is missing, as root or through sudo.
 
-belvik_build_packages=(cmake ninja-build g++ libgtest-dev python3)
+belvik_build_packages=(cmake ninja-build g++ libgtest-dev python3
+  # The window: Qt Widgets and Qt Test, the private headers the result box needs, and a
+  # Chinese face for every caption.
+  qt6-base-dev qt6-base-private-dev fonts-noto-cjk)
+
+# scripts/screenshots.sh only: a virtual display, a way to type into it and to capture it.
+belvik_screenshot_packages=(xvfb xauth xdotool imagemagick)
 
 belvik_install_missing() {
   local missing=()

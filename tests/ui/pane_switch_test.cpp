@@ -1,0 +1,231 @@
+// The menu commands: which pane each one shows, what it resets, where the result box goes,
+// and which controls Tab then visits.
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include "exact_text.h"
+#include "fonts.h"
+#include "frmbelvik.h"
+#include "pane_geometry.h"
+#include "window_probe.h"
+
+using belvik::ui::TwipsRect;
+using probe::Control;
+
+Q_DECLARE_METATYPE(belvik::ui::TwipsRect)
+
+namespace {
+
+const QStringList kFrames = {"frmYLJ", "frmPVIF", "frmDT", "frmFVIF"};
+const QStringList kMenus = {"mnuDT", "mnuYLJ", "mnuPVIF", "munFVIF"};
+const QStringList kInputs = {"txtJE(1)",   "txtJE(2)",   "txtJE(3)",   "txtJE(4)",   "txtJE(5)",
+                             "txtJE(6)",   "txtJE(7)",   "txtYear(0)", "txtYear(1)", "txtYear(2)",
+                             "txtYear(3)", "txtYear(4)", "txtYear(5)"};
+
+QString FrameOf(const QString& menu) {
+  if (menu == "mnuDT") return "frmDT";
+  if (menu == "mnuYLJ") return "frmYLJ";
+  if (menu == "mnuPVIF") return "frmPVIF";
+  return "frmFVIF";
+}
+
+// The client area of the example, 11880 by 7200 twips, in this screen's pixels.
+QSize ExampleClientArea(const QWidget& window) {
+  const float perPixel = belvik::ui::TwipsPerPixel(window.screen());
+  return {qRound(11880 / perPixel), qRound(7200 / perPixel)};
+}
+
+}  // namespace
+
+class PaneSwitchTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { belvik::ui::UseInterfaceFonts(); }
+
+  void exampleClientAreaGeometry_data() {
+    QTest::addColumn<float>("top");
+    QTest::addColumn<TwipsRect>("resultBox");
+    QTest::newRow("periodic investment, below two rows")
+        << 1600.0f << TwipsRect{200, 1600, 11480, 5300};
+    QTest::newRow("pension, below three rows") << 1900.0f << TwipsRect{200, 1900, 11480, 5000};
+    QTest::newRow("lump sum, below one row") << 1300.0f << TwipsRect{200, 1300, 11480, 5600};
+  }
+  void exampleClientAreaGeometry() {
+    QFETCH(float, top);
+    QFETCH(TwipsRect, resultBox);
+    const TwipsRect pane = belvik::ui::PaneRect({11880, 7200});
+    QCOMPARE(pane, (TwipsRect{100, 500, 11680, 6500}));
+    QCOMPARE(belvik::ui::ResultBoxRect({pane.width, pane.height}, top), resultBox);
+  }
+
+  void windowLaysOutTheExampleClientArea_data() {
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<TwipsRect>("resultBox");
+    QTest::newRow("periodic investment") << "mnuDT" << TwipsRect{200, 1600, 11480, 5300};
+    QTest::newRow("pension") << "mnuYLJ" << TwipsRect{200, 1900, 11480, 5000};
+    QTest::newRow("present value") << "mnuPVIF" << TwipsRect{200, 1900, 11480, 5000};
+    QTest::newRow("lump sum") << "munFVIF" << TwipsRect{200, 1300, 11480, 5600};
+  }
+  void windowLaysOutTheExampleClientArea() {
+    QFETCH(QString, menu);
+    QFETCH(TwipsRect, resultBox);
+    frmbelvik window;
+    window.layOutFrames(ExampleClientArea(window));
+    probe::Choose(window, menu.toUtf8());
+    for (const QString& name : kFrames) {
+      const auto* frame = Control(window, name.toUtf8());
+      ExpectNear(frame, {100, 500, 11680, 6500});
+    }
+    ExpectNear(Control(window, "txtJG"), resultBox);
+  }
+
+  void switchFromEveryPaneToEveryPane_data() {
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    for (const QString& from : kMenus) {
+      for (const QString& to : kMenus) {
+        const QString row = from == to ? to + " chosen again" : from + " to " + to;
+        QTest::newRow(qPrintable(row)) << from << to;
+      }
+    }
+  }
+  void switchFromEveryPaneToEveryPane() {
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    frmbelvik window;
+    window.show();
+    probe::Choose(window, from.toUtf8());
+    for (const QString& name : kInputs) Control<QLineEdit>(window, name.toUtf8())->setText("7");
+    Control<QLineEdit>(window, "txtJE(0)")->setText("6");
+    const QString helpBefore = Control<QLabel>(window, "Label15")->text();
+    auto* result = Control<QPlainTextEdit>(window, "txtJG");
+    belvik::ui::SetExactText(result, QStringLiteral("一年后本利合计：1元。\r\n"));
+
+    probe::Choose(window, to.toUtf8());
+
+    for (const QString& frame : kFrames) {
+      QCOMPARE(Control(window, frame.toUtf8())->isVisible(), frame == FrameOf(to));
+    }
+    const bool inflationRow = to == "mnuYLJ" || to == "mnuPVIF";
+    QCOMPARE(Control(window, "Label2")->isVisible(), inflationRow);
+    QCOMPARE(Control(window, "txtJE(0)")->isVisible(), inflationRow);
+    QCOMPARE(Control<QLineEdit>(window, "txtJE(0)")->text(), QString(to == "mnuYLJ" ? "4" : "6"));
+    for (const QString& name : kInputs) {
+      QCOMPARE(Control<QLineEdit>(window, name.toUtf8())->text(), QStringLiteral("7"));
+    }
+    QCOMPARE(result->toPlainText(), QStringLiteral("计算结果"));
+    if (to == "mnuPVIF") {
+      QCOMPARE(Control<QLabel>(window, "Label15")->text(),
+               QStringLiteral("　　本功能也可以用来计算未来需用资金，当前所需投资的本金数额。"
+                              "可在通货膨胀率一栏中填入预期年平均收益率，\r\n"
+                              "“年”前的输入框中填入投资年限，“元”前输入框填入需用资金数额。"));
+    } else {
+      QCOMPARE(Control<QLabel>(window, "Label15")->text(), helpBefore);
+    }
+  }
+
+  void resultBoxSitsBelowThePaneRows_data() {
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<float>("top");
+    QTest::newRow("periodic investment") << "mnuDT" << 1600.0f;
+    QTest::newRow("pension") << "mnuYLJ" << 1900.0f;
+    QTest::newRow("present value, below the help text") << "mnuPVIF" << 1900.0f;
+    QTest::newRow("lump sum") << "munFVIF" << 1300.0f;
+  }
+  void resultBoxSitsBelowThePaneRows() {
+    QFETCH(QString, menu);
+    QFETCH(float, top);
+    frmbelvik window;
+    window.show();
+    probe::Choose(window, menu.toUtf8());
+    const auto* box = Control(window, "txtJG");
+    const auto* frame = Control(window, FrameOf(menu).toUtf8());
+    QVERIFY(probe::WithinAPixel(probe::InTwips(box).top, top, box));
+    for (const QWidget* row : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      const QRect inWindow(row->mapTo(&window, QPoint(0, 0)), row->size());
+      QVERIFY2(inWindow.bottom() < box->mapTo(&window, QPoint(0, 0)).y(),
+               qPrintable(row->objectName()));
+    }
+    // 100 twips inside the frame's left, right and bottom edges, and drawn over the frame.
+    const QRect boxInWindow(box->mapTo(&window, QPoint(0, 0)), box->size());
+    const QRect frameInWindow(frame->mapTo(&window, QPoint(0, 0)), frame->size());
+    QVERIFY(frameInWindow.contains(boxInWindow));
+    QVERIFY(box->isAncestorOf(window.childAt(boxInWindow.center())));
+  }
+
+  void resultBoxKeepsItsBottomEdgeWhenItMovesDown() {
+    frmbelvik window;
+    probe::Choose(window, "munFVIF");
+    const QRect before = Control(window, "txtJG")->geometry();
+    probe::Choose(window, "mnuPVIF");
+    const QRect after = Control(window, "txtJG")->geometry();
+    const float perPixel = belvik::ui::TwipsPerPixel(window.screen());
+    QVERIFY(qAbs((after.top() - before.top()) * perPixel - 600) <= perPixel);
+    QCOMPARE(after.bottom(), before.bottom());
+    QCOMPARE(after.left(), before.left());
+    QCOMPARE(after.width(), before.width());
+  }
+
+  void tabVisitsOnlyTheVisiblePane_data() {
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QStringList>("visits");
+    QTest::newRow("periodic investment from the result box")
+        << "mnuDT" << QStringList{"txtJG",    "txtJE(3)",   "txtJE(4)", "txtJE(5)",
+                                  "Command1", "txtYear(4)", "txtJG"};
+    QTest::newRow("pension, button before its boxes")
+        << "mnuYLJ" << QStringList{"cmdYLJ",   "txtYear(0)", "txtYear(1)", "txtYear(2)",
+                                   "txtJE(1)", "txtJG",      "txtJE(0)",   "cmdYLJ"};
+    QTest::newRow("present value, inflation box last")
+        << "mnuPVIF"
+        << QStringList{"txtJE(2)", "txtJG", "cmdPVIF", "txtYear(3)", "txtJE(0)", "txtJE(2)"};
+    QTest::newRow("lump sum") << "munFVIF" << QStringList{"txtJG",    "txtJE(6)", "txtYear(5)",
+                                                          "txtJE(7)", "cmdFVIF",  "txtJG"};
+  }
+  void tabVisitsOnlyTheVisiblePane() {
+    QFETCH(QString, menu);
+    QFETCH(QStringList, visits);
+    frmbelvik window;
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    probe::Choose(window, menu.toUtf8());
+    Control(window, visits.front().toUtf8())->setFocus();
+    QStringList visited = {QApplication::focusWidget()->objectName()};
+    while (visited.size() < visits.size()) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      visited.append(QApplication::focusWidget()->objectName());
+    }
+    QCOMPARE(visited, visits);
+  }
+
+  void focusStartsInTheResultBox() {
+    frmbelvik window;
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QCOMPARE(QApplication::focusWidget(), Control(window, "txtJG"));
+  }
+
+ private:
+  static void ExpectNear(const QWidget* control, const TwipsRect& expected) {
+    const TwipsRect at = probe::InTwips(control);
+    const QString where = QStringLiteral("%1 at %2,%3 %4x%5")
+                              .arg(control->objectName())
+                              .arg(at.left)
+                              .arg(at.top)
+                              .arg(at.width)
+                              .arg(at.height);
+    QVERIFY2(probe::WithinAPixel(at.left, expected.left, control), qPrintable(where));
+    QVERIFY2(probe::WithinAPixel(at.top, expected.top, control), qPrintable(where));
+    QVERIFY2(probe::WithinAPixel(at.width, expected.width, control), qPrintable(where));
+    QVERIFY2(probe::WithinAPixel(at.height, expected.height, control), qPrintable(where));
+  }
+};
+
+QTEST_MAIN(PaneSwitchTest)
+#include "pane_switch_test.moc"

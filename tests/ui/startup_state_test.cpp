@@ -1,0 +1,185 @@
+// The window as it stands right after loading, before the user has done anything.
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include "belvik/version.h"
+#include "fonts.h"
+#include "frmbelvik.h"
+#include "window_probe.h"
+
+using probe::Control;
+
+namespace {
+
+// Where a control puts ink: a label's text reaches less far than its box, whose last
+// full-width colon is mostly blank. The design lets a few such boxes reach under the next
+// control, so only the ink may not.
+QRect Drawn(const QWidget* control) {
+  const auto* label = qobject_cast<const QLabel*>(control);
+  if (!label) return control->geometry();
+  int right = 0;
+  for (const QString& line : label->text().split(QStringLiteral("\r\n"))) {
+    right = qMax(right, label->fontMetrics().tightBoundingRect(line).right() + 1);
+  }
+  return {label->pos(), QSize(right, label->height())};
+}
+
+}  // namespace
+
+class StartupStateTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { belvik::ui::UseInterfaceFonts(); }
+
+  void captionComesFromTheVersionRecord() {
+    frmbelvik window;
+    QCOMPARE(window.windowTitle(), QStringLiteral("Fenmoor beta 1.0.6 by ") +
+                                       QString::fromUtf8(belvik::version::kLegalCopyright));
+  }
+
+  void opensOnThePeriodicInvestmentPane_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("periodic-investment frame shown") << "frmDT" << true;
+    QTest::newRow("pension frame hidden") << "frmYLJ" << false;
+    QTest::newRow("present-value frame hidden") << "frmPVIF" << false;
+    QTest::newRow("lump-sum frame hidden") << "frmFVIF" << false;
+    QTest::newRow("inflation label hidden") << "Label2" << false;
+    QTest::newRow("inflation box hidden") << "txtJE(0)" << false;
+    QTest::newRow("result box shown") << "txtJG" << true;
+  }
+  void opensOnThePeriodicInvestmentPane() {
+    QFETCH(QString, control);
+    QFETCH(bool, shown);
+    frmbelvik window;
+    window.show();
+    QCOMPARE(Control(window, control.toUtf8())->isVisible(), shown);
+  }
+
+  void inputBoxesHoldTheirDefaults_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("inflation rate") << "txtJE(0)"
+                                    << "4";
+    QTest::newRow("monthly living cost") << "txtJE(1)"
+                                         << "1000";
+    QTest::newRow("future sum") << "txtJE(2)"
+                                << "";
+    QTest::newRow("monthly contribution") << "txtJE(3)"
+                                          << "300";
+    QTest::newRow("yearly increase") << "txtJE(4)"
+                                     << "0";
+    QTest::newRow("annual return") << "txtJE(5)"
+                                   << "10";
+    QTest::newRow("lump sum") << "txtJE(6)"
+                              << "";
+    QTest::newRow("lump-sum return") << "txtJE(7)"
+                                     << "";
+    QTest::newRow("years on the pension") << "txtYear(0)"
+                                          << "";
+    QTest::newRow("current age") << "txtYear(1)"
+                                 << "";
+    QTest::newRow("retirement age") << "txtYear(2)"
+                                    << "60";
+    QTest::newRow("years until the sum is due") << "txtYear(3)"
+                                                << "";
+    QTest::newRow("years of contributions") << "txtYear(4)"
+                                            << "";
+    QTest::newRow("lump-sum years") << "txtYear(5)"
+                                    << "";
+  }
+  void inputBoxesHoldTheirDefaults() {
+    QFETCH(QString, box);
+    QFETCH(QString, text);
+    frmbelvik window;
+    QCOMPARE(Control<QLineEdit>(window, box.toUtf8())->text(), text);
+  }
+
+  void resultBoxHoldsThePlaceholderBelowTheFirstRows() {
+    frmbelvik window;
+    const auto* box = Control<QPlainTextEdit>(window, "txtJG");
+    QCOMPARE(box->toPlainText(), QStringLiteral("计算结果"));
+    QVERIFY(box->parentWidget() == window.centralWidget());
+    const belvik::ui::TwipsRect at = probe::InTwips(box);
+    QVERIFY2(probe::WithinAPixel(at.left, 200, box), qPrintable(QString::number(at.left)));
+    QVERIFY2(probe::WithinAPixel(at.top, 1600, box), qPrintable(QString::number(at.top)));
+  }
+
+  void resultBoxDrawsItsSerifFaceInChinese() {
+    frmbelvik window;
+    const QFont font = Control(window, "txtJG")->font();
+    QCOMPARE(font.family(), QStringLiteral("宋体"));
+    QCOMPARE(font.pointSizeF(), 14.25);
+    const QString drawnWith = QFontInfo(font).family();
+    QVERIFY2(QFontDatabase::writingSystems(drawnWith).contains(QFontDatabase::SimplifiedChinese),
+             qPrintable(drawnWith));
+  }
+
+  void interfaceFontDrawsChinese() {
+    frmbelvik window;
+    const QString drawnWith = QFontInfo(Control(window, "Label4")->font()).family();
+    QVERIFY2(QFontDatabase::writingSystems(drawnWith).contains(QFontDatabase::SimplifiedChinese),
+             qPrintable(drawnWith));
+  }
+
+  // A face wider than the design allows would slide captions under the boxes beside them.
+  void noCaptionRunsIntoItsNeighbour() {
+    frmbelvik window;
+    probe::Choose(window, "mnuPVIF");  // the longest caption, the two-line help text
+    std::vector<const QWidget*> rows = {Control(window, "Label2"), Control(window, "txtJE(0)")};
+    QList<std::vector<const QWidget*>> groups = {rows};
+    for (const QGroupBox* frame : window.findChildren<QGroupBox*>()) {
+      std::vector<const QWidget*> inside;
+      for (const QWidget* child : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        QVERIFY2(frame->rect().contains(child->geometry()),
+                 qPrintable(child->objectName() + " sticks out of " + frame->objectName()));
+        inside.push_back(child);
+      }
+      groups.append(inside);
+    }
+    for (const auto& group : groups) {
+      for (std::size_t a = 0; a < group.size(); ++a) {
+        for (std::size_t b = a + 1; b < group.size(); ++b) {
+          QVERIFY2(!Drawn(group[a]).intersects(Drawn(group[b])),
+                   qPrintable(group[a]->objectName() + " overlaps " + group[b]->objectName()));
+        }
+      }
+    }
+  }
+
+  void labelsFitTheirCaptions() {
+    frmbelvik window;
+    probe::Choose(window, "mnuPVIF");
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+      if (label->objectName().isEmpty()) continue;  // Qt's own, inside other widgets
+      const QStringList lines = label->text().split(QStringLiteral("\r\n"));
+      const QFontMetrics metrics = label->fontMetrics();
+      for (const QString& line : lines) {
+        QVERIFY2(label->width() >= metrics.horizontalAdvance(line),
+                 qPrintable(label->objectName()));
+      }
+      QVERIFY2(label->height() >= lines.size() * metrics.height(), qPrintable(label->objectName()));
+    }
+  }
+
+  // Nothing follows a resize, so a resizable window would only show empty space.
+  void windowKeepsItsSizeAndLayout() {
+    frmbelvik window;
+    window.show();
+    QCOMPARE(window.minimumSize(), window.maximumSize());
+    const QSize size = window.size();
+    const QRect result = Control(window, "txtJG")->geometry();
+    window.resize(size + QSize(200, 100));
+    QCOMPARE(window.size(), size);
+    QCOMPARE(Control(window, "txtJG")->geometry(), result);
+  }
+};
+
+QTEST_MAIN(StartupStateTest)
+#include "startup_state_test.moc"

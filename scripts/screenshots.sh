@@ -77,7 +77,7 @@ click "${menu_x[mnuYLJ]}" "$menu_y"
 click "$result_x" "$result_y"
 next_box 3      # txtJE(0) inflation
 tabs 1          # cmdYLJ
-next_box 20     # txtYear(0) years on the pension
+next_box 8      # txtYear(0) years on the pension
 next_box 35     # txtYear(1) current age
 next_box 60     # txtYear(2) retirement age
 next_box 3000   # txtJE(1) monthly cost

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QGroupBox>
+#include <QIcon>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -10,6 +11,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "belvik/calculators.h"
@@ -27,8 +29,6 @@ using namespace belvik::ui;
 
 namespace {
 
-// The window is as wide as the narrowest screen start-up accepts, and 8000 twips high.
-constexpr int kOuterWidthPixels = 800;
 constexpr float kOuterHeightTwips = 8000;
 
 // Border and title bar of a typical desktop. Qt learns the real ones only once the window is
@@ -56,6 +56,16 @@ QPlainTextEdit* CreateResultBox(QWidget* parent) {
   return box;
 }
 
+QGroupBox* CreateFrame(const QString& caption, QWidget* parent) {
+  auto* frame = new QGroupBox(caption, parent);
+  // The caption sits on the frame's top line, as the pane rows expect: a style that puts the
+  // caption above the line moves the line down onto the first row of boxes.
+  frame->setStyleSheet(QStringLiteral(
+      "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 8px; }"
+      "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
+  return frame;
+}
+
 QLabel* CreateLabel(QWidget* parent) {
   auto* label = new QLabel(parent);
   label->setTextFormat(Qt::PlainText);
@@ -76,7 +86,7 @@ frmbelvik::frmbelvik(MessageBoxFn messageBox, QWidget* parent)
       messageBox_(std::move(messageBox)),
       twipsPerPixel_(TwipsPerPixel(screen())) {
   setObjectName(QStringLiteral("frmbelvik"));
-  setWindowTitle(QStringLiteral("Fenmoor"));
+  setWindowIcon(QIcon(QStringLiteral(":/belvik.ico")));
   createControls();
   setTabOrderFromTable();
   connectCommands();
@@ -104,7 +114,7 @@ void frmbelvik::createControls() {
     QWidget* widget = nullptr;
     switch (row.kind) {
       case Kind::Frame:
-        widget = new QGroupBox(caption, parentWidget);
+        widget = CreateFrame(caption, parentWidget);
         break;
       case Kind::Label: {
         QLabel* label = CreateLabel(parentWidget);

@@ -18,6 +18,9 @@ class frmbelvik : public QMainWindow {
   Q_OBJECT
 
  public:
+  // The window's outer width at every pixel density; start-up refuses narrower screens.
+  static constexpr int kOuterWidthPixels = 800;
+
   // Creates every control, then loads: caption from the version record, fixed 800-pixel
   // width and 8000-twip height, frames on one rectangle, the periodic-investment pane.
   explicit frmbelvik(belvik::ui::MessageBoxFn messageBox = belvik::ui::ShowMessageBox,

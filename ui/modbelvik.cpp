@@ -9,7 +9,7 @@
 namespace Modbelvik {
 
 std::unique_ptr<frmbelvik> Main(int screenWidth, const belvik::ui::MessageBoxFn& messageBox) {
-  if (screenWidth < kMinimumScreenWidth) {
+  if (screenWidth < frmbelvik::kOuterWidthPixels) {
     // Only the width is tested; the message names the height the window was designed for.
     messageBox(QStringLiteral("此程序要求显示分辨率大于800×600。"), belvik::ui::kWarningMessage,
                QString::fromUtf8(belvik::version::kProductName));

@@ -8,11 +8,8 @@
 
 namespace Modbelvik {
 
-// The narrowest screen, in logical pixels, that the 800-pixel window fits across.
-inline constexpr int kMinimumScreenWidth = 800;
-
 // On a screen `screenWidth` logical pixels wide: shows the window and returns it, or, when the
-// screen is narrower than the window, shows the refusal and returns nullptr.
+// screen is narrower than the window's 800 pixels, shows the refusal and returns nullptr.
 std::unique_ptr<frmbelvik> Main(int screenWidth, const belvik::ui::MessageBoxFn& messageBox);
 
 // The same on the primary screen, with the interface fonts and real message boxes.

@@ -43,6 +43,14 @@ class StartupStateTest : public QObject {
                                        QString::fromUtf8(belvik::version::kLegalCopyright));
   }
 
+  void iconHoldsTheProgramImages() {
+    frmbelvik window;
+    const QList<QSize> sizes = window.windowIcon().availableSizes();
+    for (const QSize size : {QSize(16, 16), QSize(32, 32), QSize(48, 48)}) {
+      QVERIFY2(sizes.contains(size), qPrintable(QString::number(size.width())));
+    }
+  }
+
   void opensOnThePeriodicInvestmentPane_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<bool>("shown");

@@ -17,6 +17,7 @@ Failure InvestSchedule(double monthlyAmount, double increase, double annualRetur
   if (watch.Faulted()) return Failure::FloatingPoint;
   double principal = 0;
   double total = 0;
+  box.ReserveLines(years);
   for (double year = 1; year <= years; year = year + 1) {
     principal = watch(principal + contribution);
     if (watch.Faulted()) return Failure::FloatingPoint;

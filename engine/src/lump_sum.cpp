@@ -24,6 +24,7 @@ Failure WriteLumpSumLines(const LumpSumTexts& texts, ResultText& box) {
     // A percentage divided by 100, or a year counter below 32768 plus one, cannot fault.
     const double amount = numbers.value[0];
     const double rate = numbers.value[1] / 100;
+    box.ReserveLines(years.value);
     for (double year = 1; year <= years.value; year = year + 1) {
       const Checked<double> grown = FutureValue(amount, rate, year);
       if (!grown.ok()) return grown.failure;

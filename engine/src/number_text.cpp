@@ -26,7 +26,7 @@ void AppendInteger(std::string& out, std::int64_t value) {
 // before any conversion.
 struct Decimal {
   bool negative = false;
-  std::string digits;       // significant digits, first one not zero (empty for zero)
+  std::string digits;          // significant digits, first one not zero (empty for zero)
   std::int64_t magnitude = 0;  // position of the first significant digit against the point
 };
 
@@ -161,60 +161,169 @@ Checked<double> FromStrictText(std::string_view text, Failure beyondRange) {
   return {*value};
 }
 
-// 15 significant digits of |x| (trailing zeros dropped) and the decimal exponent of the first.
+// nearbyint for |x| below 2^52 in the default rounding mode, halves to even, without the
+// library call: adding 2^52 leaves no bits below the units, so the addition itself rounds.
+// The sign is put back afterwards, which keeps -0.3 at -0 as nearbyint does.
+double RoundToWhole(double x) {
+  constexpr double kNoFraction = 0x1p52;
+  const double magnitude = (std::fabs(x) + kNoFraction) - kNoFraction;
+  return std::copysign(magnitude, x);
+}
+
+// 15 significant digits of |x| at most (trailing zeros dropped) and the decimal exponent of
+// the first.
 struct Significant {
-  std::string digits;
+  std::array<char, 17> digits{};  // 17: a shortest form may hold that many before it is judged
+  int count = 0;
   int exponent = 0;
 };
 
-Significant SignificantDigits(double magnitude) {
-  // d.dddddddddddddde±XXX: 15 digits, correctly rounded from the exact value, ties to even.
+// Digits and exponent of to_chars' scientific text: "d.ddde±XX" or "de±XX".
+void FromScientific(const char* first, const char* last, Significant& s) {
+  s.count = 0;
+  s.exponent = 0;
+  const char* c = first;
+  for (; *c != 'e'; ++c) {
+    if (*c != '.') s.digits[static_cast<std::size_t>(s.count++)] = *c;
+  }
+  while (s.count > 1 && s.digits[static_cast<std::size_t>(s.count - 1)] == '0') --s.count;
+  const bool negative = c[1] == '-';
+  for (c += 2; c != last; ++c) s.exponent = s.exponent * 10 + (*c - '0');
+  if (negative) s.exponent = -s.exponent;
+}
+
+// Most numbers a calculator writes are whole ten-thousandths (everything that went through
+// RoundTo, and the year counters). Such a double is the one nearest to n / 10^4; below 10^15
+// that decimal has at most 15 digits and lies within half an ulp, less than half a unit of the
+// 15th digit, so it is the rounding to 15 digits. It lies from 1E-04 to below 1E+11, always
+// inside the plain form, which can then be written straight from the integer n.
+bool IsTenThousandths(double magnitude, std::uint64_t& n) {
+  const double scaled = magnitude * 10000;
+  if (!(scaled >= 1 && scaled < 1e15)) return false;
+  const double whole = RoundToWhole(scaled);
+  if (whole / 10000 != magnitude) return false;
+  n = static_cast<std::uint64_t>(whole);
+  return true;
+}
+
+char* WriteTenThousandths(char* out, char* end, std::uint64_t n, bool zeroBeforePoint) {
+  const std::uint64_t units = n / 10000;
+  auto fraction = static_cast<unsigned>(n % 10000);
+  if (units != 0) {
+    out = std::to_chars(out, end, units).ptr;
+  } else if (zeroBeforePoint) {
+    *out++ = '0';
+  }
+  if (fraction == 0) return out;
+  *out++ = '.';
+  for (unsigned unit = 1000; fraction != 0; unit /= 10) {
+    *out++ = static_cast<char>('0' + fraction / unit);
+    fraction %= unit;
+  }
+  return out;
+}
+
+// Filled in place: returning the digits just written byte by byte as a copy stalls on store
+// forwarding, which showed as a third of the time of writing a number.
+void SignificantDigits(double magnitude, Significant& s) {
   std::array<char, 32> buffer{};
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                    std::chars_format::scientific, 14);
-  const std::string_view text(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
-  const std::size_t e = text.find('e');
-  Significant s;
-  s.digits += text[0];
-  s.digits += text.substr(2, e - 2);
-  while (s.digits.size() > 1 && s.digits.back() == '0') s.digits.pop_back();
-  const std::string_view exponentText = text.substr(e + 1);
-  std::from_chars(exponentText.data() + (exponentText[0] == '+' ? 1 : 0),
-                  exponentText.data() + exponentText.size(), s.exponent);
-  return s;
+  char* const first = buffer.data();
+  char* const last = first + buffer.size();
+  // The shortest text that reads back as the double is several times cheaper to find than a
+  // fixed count of digits. For a normal double it lies within half an ulp, which is less than
+  // half a unit of the 15th digit, so when it has at most 15 digits it is the rounding to 15.
+  // Subnormals have fewer bits than that and go the long way.
+  if (magnitude >= std::numeric_limits<double>::min()) {
+    const auto shortest = std::to_chars(first, last, magnitude, std::chars_format::scientific);
+    FromScientific(first, shortest.ptr, s);
+    if (s.count <= 15) return;
+  }
+  // d.dddddddddddddde±XXX: 15 digits, correctly rounded from the exact value, ties to even.
+  const auto fixed15 = std::to_chars(first, last, magnitude, std::chars_format::scientific, 14);
+  FromScientific(first, fixed15.ptr, s);
+}
+
+// The digits placed by their exponent: plain from 1E-04 to below 1E+15, else the exponent form.
+char* WriteSignificant(char* out, const Significant& s, bool zeroBeforePoint) {
+  const char* const digits = s.digits.data();
+  const int count = s.count;
+  const auto copy = [&out](const char* from, int n) {
+    for (int k = 0; k < n; ++k) *out++ = from[k];
+  };
+  const auto fill = [&out](char c, int n) {
+    for (int k = 0; k < n; ++k) *out++ = c;
+  };
+  if (s.exponent >= -4 && s.exponent <= 14) {
+    if (s.exponent < 0) {
+      if (zeroBeforePoint) *out++ = '0';
+      *out++ = '.';
+      fill('0', -s.exponent - 1);
+      copy(digits, count);
+    } else if (count <= s.exponent + 1) {
+      copy(digits, count);
+      fill('0', s.exponent + 1 - count);
+    } else {
+      copy(digits, s.exponent + 1);
+      *out++ = '.';
+      copy(digits + s.exponent + 1, count - s.exponent - 1);
+    }
+    return out;
+  }
+  *out++ = digits[0];
+  if (count > 1) {
+    *out++ = '.';
+    copy(digits + 1, count - 1);
+  }
+  *out++ = 'E';
+  *out++ = s.exponent < 0 ? '-' : '+';
+  const int e = std::abs(s.exponent);
+  if (e >= 100) *out++ = static_cast<char>('0' + e / 100);
+  *out++ = static_cast<char>('0' + e / 10 % 10);
+  *out++ = static_cast<char>('0' + e % 10);
+  return out;
 }
 
 std::string Form(double x, bool zeroBeforePoint) {
   if (x == 0) return "0";  // negative zero too
-  const Significant s = SignificantDigits(std::fabs(x));
-  std::string out = std::signbit(x) ? "-" : "";
-  const int count = static_cast<int>(s.digits.size());
-  if (s.exponent >= -4 && s.exponent <= 14) {
-    if (s.exponent < 0) {
-      if (zeroBeforePoint) out += '0';
-      out += '.';
-      out.append(static_cast<std::size_t>(-s.exponent - 1), '0');
-      out += s.digits;
-    } else if (count <= s.exponent + 1) {
-      out += s.digits;
-      out.append(static_cast<std::size_t>(s.exponent + 1 - count), '0');
-    } else {
-      out.append(s.digits, 0, static_cast<std::size_t>(s.exponent + 1));
-      out += '.';
-      out.append(s.digits, static_cast<std::size_t>(s.exponent + 1));
-    }
-    return out;
+  // No calculation writes one, but a fragment of to_chars' spelling would be worse than it.
+  if (std::isnan(x)) return "nan";
+  if (std::isinf(x)) return x < 0 ? "-inf" : "inf";
+  // Sign, "0.", four zeros and 15 digits, or sign, 15 digits, point and "E-308", fit in 24.
+  std::array<char, 24> buffer{};
+  char* out = buffer.data();
+  if (std::signbit(x)) *out++ = '-';
+  const double magnitude = std::fabs(x);
+  std::uint64_t tenThousandths = 0;
+  if (IsTenThousandths(magnitude, tenThousandths)) {
+    out = WriteTenThousandths(out, buffer.data() + buffer.size(), tenThousandths, zeroBeforePoint);
+  } else {
+    Significant s;
+    SignificantDigits(magnitude, s);
+    out = WriteSignificant(out, s, zeroBeforePoint);
   }
-  out += s.digits[0];
-  if (count > 1) {
-    out += '.';
-    out.append(s.digits, 1);
-  }
-  out += s.exponent < 0 ? "E-" : "E+";
-  const int e = std::abs(s.exponent);
-  if (e < 10) out += '0';
-  AppendInteger(out, e);
-  return out;
+  return std::string(buffer.data(), out);
+}
+
+// RoundTo without text while x × 10^places stays below 2^52. The product is held exactly as
+// p + error (an FMA yields the rounding error of a product exactly), so the nearest whole
+// number, ties to even, is decided on the exact value; one correctly rounded division then
+// gives the double nearest to the decimal, as reading its text back would.
+std::optional<double> RoundByScaling(double x, int places) {
+  static constexpr std::array<double, 23> kPowersOfTen = {
+      1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+      1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};  // all exact
+  if (places < 0 || places >= static_cast<int>(kPowersOfTen.size())) return std::nullopt;
+  const double scale = kPowersOfTen[static_cast<std::size_t>(places)];
+  const double p = x * scale;
+  if (!(std::fabs(p) < 0x1p52)) return std::nullopt;  // NaN and infinities too
+  const double error = std::fma(x, scale, -p);
+  double whole = RoundToWhole(p);
+  // Below 2^52, p - whole is exact and only an apparent tie can hide a rounding error that
+  // decides it; elsewhere the error is too small to cross the half-way mark.
+  const double fraction = p - whole;
+  if (fraction == 0.5 && error > 0) whole += 1;
+  if (fraction == -0.5 && error < 0) whole -= 1;
+  return whole / scale;
 }
 
 }  // namespace
@@ -252,6 +361,7 @@ Checked<std::int16_t> StrictInt16FromText(std::string_view text) {
 }
 
 double RoundTo(double x, int places) {
+  if (const std::optional<double> scaled = RoundByScaling(x, places)) return *scaled;
   // Fixed notation rounds the exact binary value, ties to even; reading it back gives the
   // double nearest to that decimal. Room for 309 integer digits, sign, point and decimals.
   std::array<char, 340> buffer{};

@@ -33,6 +33,7 @@ Failure PensionSchedule(double monthlyCost, double inflationPercent, std::int16_
   const std::optional<std::int16_t> untilRetirement = Int16(retirementAge - currentAge);
   if (!untilRetirement) return Failure::Overflow;
   std::optional<double> total;  // stays empty when no year is computed
+  box.ReserveLines(pensionYears);
   for (int year = 1; year <= pensionYears; ++year) {
     const std::optional<std::int16_t> span = Int16(*untilRetirement + year);
     if (!span) return Failure::Overflow;

@@ -15,6 +15,9 @@ class ResultText {
   void AppendLine(std::initializer_list<std::string_view> pieces);
   // Puts the pieces and a line end in front of everything appended so far.
   void PutInFront(std::initializer_list<std::string_view> pieces);
+  // Room for `lines` lines and the summary up front, so a long schedule never regrows its
+  // text: each regrowth copies everything so far into freshly faulted pages.
+  void ReserveLines(double lines);
   std::string Take() { return std::move(text_); }
 
  private:

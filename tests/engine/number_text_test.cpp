@@ -185,7 +185,15 @@ INSTANTIATE_TEST_SUITE_P(
                     RoundCase{"beyond_nine_e11", 987654321098.7654, 987654321098.7654},
                     RoundCase{"huge_whole_number", 1e300, 1e300},
                     RoundCase{"already_four_places", 4718.8656, 4718.8656},
-                    RoundCase{"growth_of_contribution", 4410.1548 * 1.07, 4718.8656}),
+                    RoundCase{"growth_of_contribution", 4410.1548 * 1.07, 4718.8656},
+                    // x * 1e4 comes out as exactly 3.5 and 2.5; the exact products lie below
+                    // and above half-way, which is what decides.
+                    RoundCase{"scaled_tie_hides_value_below", 0.00035, 0.0003},
+                    RoundCase{"scaled_tie_hides_value_above", 0.00025, 0.0003},
+                    RoundCase{"negative_rounds_to_negative_zero", -0.00004, -0.0},
+                    // Past 2^52 ten-thousandths the rounding goes through text again.
+                    RoundCase{"largest_scaled_value", 450359962737.04955, 450359962737.0496},
+                    RoundCase{"first_value_by_text", 450359962737.0497, 450359962737.0497}),
     RowName());
 
 struct FormCase {
@@ -228,7 +236,23 @@ INSTANTIATE_TEST_SUITE_P(
                     FormCase{"tie_at_sixteenth_digit_down", 100000000000000.5, "100000000000000",
                              "100000000000000"},
                     FormCase{"tie_at_sixteenth_digit_up", 100000000000001.5, "100000000000002",
-                             "100000000000002"}),
+                             "100000000000002"},
+                    // The largest value written straight from its ten-thousandths, and the
+                    // first one past it, whose 16th digit must be rounded away.
+                    FormCase{"fifteen_digits_with_four_places", 99999999999.9999,
+                             "99999999999.9999", "99999999999.9999"},
+                    FormCase{"sixteen_digits_with_four_places", 100000000000.0001,
+                             "100000000000", "100000000000"},
+                    FormCase{"below_ten_thousandths", 0.00015, ".00015", "0.00015"},
+                    // Subnormals hold fewer digits than a shortest form suggests.
+                    FormCase{"smallest_subnormal", std::numeric_limits<double>::denorm_min(),
+                             "4.94065645841247E-324", "4.94065645841247E-324"},
+                    // Never written by a calculator; they used to come out as fragments ("if", "na").
+                    FormCase{"infinity", std::numeric_limits<double>::infinity(), "inf", "inf"},
+                    FormCase{"negative_infinity", -std::numeric_limits<double>::infinity(),
+                             "-inf", "-inf"},
+                    FormCase{"not_a_number", std::numeric_limits<double>::quiet_NaN(), "nan",
+                             "nan"}),
     RowName());
 
 }  // namespace

@@ -11,16 +11,17 @@
 #include <vector>
 
 #include "belvik/failure.h"
+#include "belvik/number_text.h"
 
 namespace belvik::fuzz {
 
 // libFuzzer saves the input that reached abort() as a crash, so a broken property is a finding.
-#define BELVIK_REQUIRE(condition)                                                      \
-  do {                                                                                 \
-    if (!(condition)) {                                                                \
+#define BELVIK_REQUIRE(condition)                                                             \
+  do {                                                                                        \
+    if (!(condition)) {                                                                       \
       std::fprintf(stderr, "property broken at %s:%d: %s\n", __FILE__, __LINE__, #condition); \
-      std::abort();                                                                    \
-    }                                                                                  \
+      std::abort();                                                                           \
+    }                                                                                         \
   } while (false)
 
 // `count` box texts, each of any bytes (a backslash followed by another character ends one,
@@ -67,6 +68,18 @@ inline bool StartsWith(std::string_view text, std::string_view prefix) {
 
 inline bool EndsWith(std::string_view text, std::string_view suffix) {
   return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
+}
+
+// Whether `line` begins with `before`, the year in StrForm, then `after`; built without a
+// string of its own, as that would cost an allocation per line of a 32767-line schedule.
+inline bool StartsWithYear(std::string_view line, std::string_view before, std::size_t year,
+                           std::string_view after) {
+  if (!StartsWith(line, before)) return false;
+  line.remove_prefix(before.size());
+  const std::string number = StrForm(static_cast<double>(year));
+  if (!StartsWith(line, number)) return false;
+  line.remove_prefix(number.size());
+  return StartsWith(line, after);
 }
 
 // How many year lines a schedule over `years` writes: the years 1, 2, ... not above it.

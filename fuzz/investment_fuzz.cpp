@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
   }
   for (std::size_t k = 0; k < yearLines; ++k) {
     const std::string_view line = lines[k + (summary ? 1 : 0)];
-    BELVIK_REQUIRE(StartsWith(line, "第" + StrForm(static_cast<double>(k + 1)) + "年投入"));
+    BELVIK_REQUIRE(StartsWithYear(line, "第", k + 1, "年投入"));
     BELVIK_REQUIRE(!EndsWith(line, "元。"));
   }
   return 0;

@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
   const std::size_t expected = YearCount(years.value);
   BELVIK_REQUIRE(summary ? lines.size() == expected : lines.size() <= expected);
   for (std::size_t k = 0; k < lines.size(); ++k) {
-    BELVIK_REQUIRE(StartsWith(lines[k], "第" + StrForm(static_cast<double>(k + 1)) + "年累计收益"));
+    BELVIK_REQUIRE(StartsWithYear(lines[k], "第", k + 1, "年累计收益"));
     BELVIK_REQUIRE(EndsWith(lines[k], "元。"));
   }
   return 0;

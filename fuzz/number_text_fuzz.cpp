@@ -92,6 +92,48 @@ void CheckPlainDecimal(const unsigned char* data, std::size_t size) {
   BELVIK_REQUIRE(strict.ok() && SameDouble(strict.value, expected));
 }
 
+// The two written forms by the plain recipe: 15 digits from to_chars' scientific precision,
+// then placed. The engine takes faster roads to the same text.
+std::string ReferenceForm(double x, bool zeroBeforePoint) {
+  if (x == 0) return "0";
+  char buffer[64];
+  const auto end =
+      std::to_chars(buffer, buffer + sizeof buffer, std::fabs(x), std::chars_format::scientific, 14)
+          .ptr;
+  const std::string text(buffer, end);
+  std::string digits = text.substr(0, 1) + text.substr(2, 14);
+  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+  const int exponent = std::stoi(text.substr(17));
+  const int count = static_cast<int>(digits.size());
+  std::string out = std::signbit(x) ? "-" : "";
+  if (exponent < -4 || exponent > 14) {
+    out += digits.substr(0, 1);
+    if (count > 1) out += "." + digits.substr(1);
+    const int e = std::abs(exponent);
+    out += exponent < 0 ? "E-" : "E+";
+    out += (e < 10 ? "0" : "") + std::to_string(e);
+  } else if (exponent < 0) {
+    out += zeroBeforePoint ? "0." : ".";
+    out += std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+  } else if (count <= exponent + 1) {
+    out += digits + std::string(static_cast<std::size_t>(exponent + 1 - count), '0');
+  } else {
+    out += digits.substr(0, static_cast<std::size_t>(exponent + 1)) + "." +
+           digits.substr(static_cast<std::size_t>(exponent + 1));
+  }
+  return out;
+}
+
+// RoundTo by text: fixed notation rounds the exact value half to even, reading it back gives
+// the nearest double.
+double ReferenceRoundTo(double x) {
+  char buffer[400];
+  const auto end = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed, 4);
+  double rounded = x;
+  std::from_chars(buffer, end.ptr, rounded);
+  return rounded;
+}
+
 // 15 significant digits of |x| round above the largest double from here on.
 constexpr double kFormsBeyondRange = 1.797693134862315e308;
 
@@ -106,7 +148,12 @@ void CheckForms(double x) {
   if (str.size() > sign && str[sign] == '.') expectedPlain.insert(sign, "0");
   BELVIK_REQUIRE(plain == expectedPlain);
 
-  if (!std::isfinite(x)) return;
+  if (!std::isfinite(x)) {
+    BELVIK_REQUIRE(str == (std::isnan(x) ? "nan" : x < 0 ? "-inf" : "inf"));
+    return;
+  }
+  BELVIK_REQUIRE(str == ReferenceForm(x, false));
+  BELVIK_REQUIRE(plain == ReferenceForm(x, true));
   const Checked<double> back = NumberFromText(str);
   if (std::fabs(x) >= kFormsBeyondRange) {
     BELVIK_REQUIRE(back.failure == Failure::FloatingPoint);
@@ -115,8 +162,8 @@ void CheckForms(double x) {
   BELVIK_REQUIRE(back.ok());
   // Half a unit of the 15th digit, plus the rounding of the reading back (half an ulp, or half
   // the spacing of the subnormals where that is coarser).
-  const double slack = 5e-15 * std::fabs(x) + 2.3e-16 * std::fabs(x) +
-                       std::numeric_limits<double>::denorm_min();
+  const double slack =
+      5e-15 * std::fabs(x) + 2.3e-16 * std::fabs(x) + std::numeric_limits<double>::denorm_min();
   BELVIK_REQUIRE(std::fabs(back.value - x) <= slack);
   // The plain form, without exponent, is a strict number too.
   if (str.find('E') == std::string::npos) {
@@ -136,10 +183,11 @@ void CheckRoundTo(double x) {
     return;
   }
   BELVIK_REQUIRE(std::isfinite(r));
-  BELVIK_REQUIRE(RoundTo(r, 4) == r);                  // a rounded value stays put
-  BELVIK_REQUIRE(SameDouble(RoundTo(-x, 4), -r));      // ties go to even on both sides of 0
-  const double ulp = std::nextafter(std::fabs(x), std::numeric_limits<double>::infinity()) -
-                     std::fabs(x);
+  BELVIK_REQUIRE(SameDouble(r, ReferenceRoundTo(x)));
+  BELVIK_REQUIRE(RoundTo(r, 4) == r);              // a rounded value stays put
+  BELVIK_REQUIRE(SameDouble(RoundTo(-x, 4), -r));  // ties go to even on both sides of 0
+  const double ulp =
+      std::nextafter(std::fabs(x), std::numeric_limits<double>::infinity()) - std::fabs(x);
   BELVIK_REQUIRE(std::fabs(r - x) <= 0.00005 + ulp);
   if (std::fabs(x) >= 0x1p52) BELVIK_REQUIRE(r == x);  // whole numbers already
 }
@@ -151,11 +199,22 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
   using namespace belvik::fuzz;
   CheckReaders(std::string_view(reinterpret_cast<const char*>(data), size));
   CheckPlainDecimal(data, size);
-  if (size >= sizeof(double)) {
+  if (size >= sizeof(std::uint64_t)) {
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, data, sizeof bits);
+    // Any bit pattern; then numbers where the written forms and rounding have their corners:
+    // exact binary halves (ties for RoundTo), and decimals of up to 16 digits with a few places.
     double x = 0;
-    std::memcpy(&x, data, sizeof x);
-    CheckForms(x);
-    CheckRoundTo(x);
+    std::memcpy(&x, &bits, sizeof x);
+    const int shift = size > sizeof bits ? data[sizeof bits] : 0;
+    const auto whole = static_cast<double>(static_cast<std::int64_t>(bits) >> 11);
+    const double dyadic = std::ldexp(whole, -(shift % 64));
+    const double decimal = static_cast<double>(bits % 10000000000000000) /
+                           std::pow(10.0, shift % 9) * (bits >> 63 ? -1 : 1);
+    for (const double value : {x, dyadic, decimal}) {
+      CheckForms(value);
+      CheckRoundTo(value);
+    }
   }
   return 0;
 }

@@ -22,11 +22,10 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
   // inflation, monthly cost, is the failure, and the box stays empty.
   Failure conversion = Failure::None;
   const Checked<std::int16_t> pensionYears = StrictInt16FromText(texts.pensionYears);
-  for (const Failure failure :
-       {StrictInt16FromText(texts.retirementAge).failure,
-        StrictInt16FromText(texts.currentAge).failure, pensionYears.failure,
-        StrictNumberFromText(texts.inflation).failure,
-        StrictNumberFromText(texts.monthlyCost).failure}) {
+  for (const Failure failure : {StrictInt16FromText(texts.retirementAge).failure,
+                                StrictInt16FromText(texts.currentAge).failure, pensionYears.failure,
+                                StrictNumberFromText(texts.inflation).failure,
+                                StrictNumberFromText(texts.monthlyCost).failure}) {
     if (conversion == Failure::None) conversion = failure;
   }
   if (conversion != Failure::None) {
@@ -50,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
   }
   for (std::size_t k = 0; k < yearLines; ++k) {
     const std::string_view line = lines[k + (summary ? 1 : 0)];
-    BELVIK_REQUIRE(StartsWith(line, "退休第" + StrForm(static_cast<double>(k + 1)) + "年需要生活费"));
+    BELVIK_REQUIRE(StartsWithYear(line, "退休第", k + 1, "年需要生活费"));
     BELVIK_REQUIRE(EndsWith(line, "元。"));
   }
   return 0;

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets and runs every one of them at once for SECONDS (default 60),
-# starting from the committed seeds. Prints executions and findings per target; exits non-zero
+# Builds the libFuzzer targets and runs every one of them at once for SECONDS (default 60), or
+# until it has run RUNS inputs when that comes first, starting from the committed seeds. Prints executions and findings per target; exits non-zero
 # when any target found a crash, a sanitizer report, a leak or an input slower than 1 s.
 # Work corpora and findings stay under build/fuzz/ (findings/<target>/ holds the inputs).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
+runs=${2:--1}
 source scripts/packages.sh
 belvik_install_missing "${belvik_build_packages[@]}" clang libclang-rt-14-dev
 
@@ -19,7 +20,7 @@ for t in "${targets[@]}"; do
   mkdir -p "$out/corpus/$t" "$out/findings/$t"
   # The work corpus grows; the committed seeds under fuzz/corpus are only read.
   nice -n 10 "build/fuzz/fuzz/fuzz_$t" "$out/corpus/$t" "fuzz/corpus/$t" \
-    -max_total_time="$seconds" -timeout=1 -max_len=4096 -print_final_stats=1 \
+    -max_total_time="$seconds" -runs="$runs" -timeout=1 -max_len=4096 -print_final_stats=1 \
     -artifact_prefix="$out/findings/$t/" >"$out/$t.log" 2>&1 &
   pids+=($!)
 done
@@ -28,11 +29,11 @@ for pid in "${pids[@]}"; do wait "$pid" || true; done
 status=0
 printf '%-15s %15s %10s %9s\n' target executions 'exec/s' findings
 for t in "${targets[@]}"; do
-  runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$out/$t.log" | tail -1)
+  executed=$(sed -n 's/^stat::number_of_executed_units: *//p' "$out/$t.log" | tail -1)
   rate=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$out/$t.log" | tail -1)
   findings=$(find "$out/findings/$t" -type f | wc -l)
-  printf '%-15s %15s %10s %9s\n' "$t" "${runs:-?}" "${rate:-?}" "$findings"
-  if [ "$findings" -ne 0 ] || [ -z "$runs" ]; then
+  printf '%-15s %15s %10s %9s\n' "$t" "${executed:-?}" "${rate:-?}" "$findings"
+  if [ "$findings" -ne 0 ] || [ -z "$executed" ]; then
     status=1
     echo "  see $out/$t.log and $out/findings/$t/" >&2
   fi

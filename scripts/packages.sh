@@ -4,7 +4,9 @@
 belvik_build_packages=(cmake ninja-build g++ libgtest-dev python3
   # The window: Qt Widgets and Qt Test, the private headers the result box needs, and a
   # Chinese face for every caption.
-  qt6-base-dev qt6-base-private-dev fonts-noto-cjk)
+  qt6-base-dev qt6-base-private-dev fonts-noto-cjk
+  # The Debian package and its check: computed dependencies, menu entry and AppStream checks.
+  dpkg-dev file desktop-file-utils appstream)
 
 # scripts/screenshots.sh only: a virtual display, a way to type into it and to capture it.
 belvik_screenshot_packages=(xvfb xauth xdotool imagemagick)

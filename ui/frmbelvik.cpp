@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "belvik/calculators.h"
+#include "accessible_names.h"
 #include "belvik/version.h"
 #include "control_table.h"
 #include "exact_text.h"
@@ -88,6 +89,7 @@ frmbelvik::frmbelvik(MessageBoxFn messageBox, QWidget* parent)
   setObjectName(QStringLiteral("frmbelvik"));
   setWindowIcon(QIcon(QStringLiteral(":/belvik.ico")));
   createControls();
+  nameForScreenReaders();
   setTabOrderFromTable();
   connectCommands();
   load();
@@ -147,6 +149,19 @@ void frmbelvik::createControls() {
     widget->setObjectName(QString::fromUtf8(row.name));
     widget->setGeometry(ToPixels(row.rect, twipsPerPixel_));
     if (row.kind == Kind::Label) widget->adjustSize();
+  }
+}
+
+void frmbelvik::nameForScreenReaders() {
+  for (const SpokenName& spoken : kSpokenNames) {
+    auto* control = findChild<QWidget*>(QString::fromUtf8(spoken.control));
+    if (spoken.label) {
+      auto* label = findChild<QLabel*>(QString::fromUtf8(spoken.label));
+      label->setBuddy(control);
+      control->setAccessibleName(label->text());
+    } else {
+      control->setAccessibleName(QString::fromUtf8(spoken.name));
+    }
   }
 }
 

@@ -32,6 +32,7 @@ class frmbelvik : public QMainWindow {
 
  private:
   void createControls();
+  void nameForScreenReaders();
   void setTabOrderFromTable();
   void connectCommands();
   void load();

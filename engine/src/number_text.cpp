@@ -1,5 +1,6 @@
 #include "belvik/number_text.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -55,6 +56,26 @@ class DecimalBuilder {
 // The exponent saturates far beyond any double's range so that no digit count can wrap it.
 constexpr std::int64_t kExponentLimit = std::int64_t{1} << 48;
 
+// Most typed numbers have few digits: as a whole number M below 2^53 times 10^k with |k| at
+// most 22, both operands are exact doubles and one multiplication or division rounds the
+// product or quotient correctly, which is the nearest double to the decimal.
+std::optional<double> ExactlyScaled(const Decimal& d) {
+  static constexpr std::array<double, 23> kPowersOfTen = {
+      1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+      1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};  // all exact
+  std::string_view digits = d.digits;
+  while (digits.back() == '0') digits.remove_suffix(1);  // the first digit is not zero
+  if (digits.size() > 15) return std::nullopt;           // below 10^15 < 2^53
+  std::uint64_t whole = 0;
+  for (const char c : digits) whole = whole * 10 + static_cast<std::uint64_t>(c - '0');
+  const std::int64_t scale = d.magnitude - static_cast<std::int64_t>(digits.size());
+  if (scale < -22 || scale > 22) return std::nullopt;
+  const double power = kPowersOfTen[static_cast<std::size_t>(scale < 0 ? -scale : scale)];
+  const double value =
+      scale < 0 ? static_cast<double>(whole) / power : static_cast<double>(whole) * power;
+  return d.negative ? -value : value;
+}
+
 // The double nearest to the decimal; an empty result when it lies beyond the double range.
 // Values too small for a double round to zero, as IEEE 754 underflow does.
 std::optional<double> ToDouble(const Decimal& d) {
@@ -63,6 +84,7 @@ std::optional<double> ToDouble(const Decimal& d) {
   constexpr int kBeyondAnyDouble = 400;
   if (d.magnitude > kBeyondAnyDouble) return std::nullopt;
   if (d.magnitude < -kBeyondAnyDouble) return zero;
+  if (const std::optional<double> exact = ExactlyScaled(d)) return *exact;
 
   std::string text = d.negative ? "-0." : "0.";
   text += d.digits;
@@ -91,7 +113,11 @@ class Reader {
     return true;
   }
   void SkipAll(std::string_view blanks) {
-    while (!AtEnd() && blanks.find(text_[pos_]) != std::string_view::npos) ++pos_;
+    // std::find, not string_view::find: a library call per character for a set of three
+    // costs more than the reading itself.
+    while (!AtEnd() && std::find(blanks.begin(), blanks.end(), text_[pos_]) != blanks.end()) {
+      ++pos_;
+    }
   }
 
  private:

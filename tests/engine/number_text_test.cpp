@@ -52,6 +52,15 @@ INSTANTIATE_TEST_SUITE_P(
                     TextCase{"largest_double", "1.7976931348623157e308",
                              std::numeric_limits<double>::max()},
                     TextCase{"leading_zeros", "000123.4500", 123.45},
+                    // Up to 15 digits and 10^22 one exact operation gives the nearest double;
+                    // past either border the reading must still round once, not twice.
+                    TextCase{"fifteen_digits", "123456789012.345", 123456789012.345},
+                    TextCase{"largest_exact_power", "1e22", 1e22},
+                    TextCase{"first_inexact_power", "1e23", 1e23},
+                    TextCase{"tiny_fraction", "1e-22", 1e-22},
+                    TextCase{"beyond_53_bits", "9007199254740993", 9007199254740992.0},
+                    TextCase{"sixteen_digit_fraction", "0.1000000000000001",
+                             0.1000000000000001},
                     TextCase{"zero_mantissa_huge_exponent", "0e99999", 0},
                     TextCase{"long_digit_run", std::string(400, '0') + "1." + std::string(300, '9'),
                              2}),

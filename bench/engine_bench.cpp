@@ -1,0 +1,108 @@
+// Each calculator over 1, 40, 1000 and 32767 years at a rate of 0 (so nothing overflows),
+// against a floor: per schedule line, one std::pow and one shortest std::to_chars for every
+// number that line prints, and nothing else. The floor is the work no implementation of the
+// line can skip; scripts/bench.sh prints each calculator's time over its floor's.
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <initializer_list>
+#include <string>
+
+#include "belvik/calculators.h"
+
+namespace {
+
+using belvik::Outcome;
+
+// Read at run time so that neither the floor's pow nor its products can be folded away.
+volatile double g_rate = 0;
+
+void YearArgs(benchmark::internal::Benchmark* b) {
+  for (const int years : {1, 40, 1000, 32767}) b->Arg(years);
+  b->Unit(benchmark::kMicrosecond);
+}
+
+std::string Years(const benchmark::State& state) { return std::to_string(state.range(0)); }
+
+void Calculate(benchmark::State& state, Outcome (*run)(const std::string& years)) {
+  const std::string years = Years(state);
+  for (auto _ : state) {
+    Outcome outcome = run(years);
+    benchmark::DoNotOptimize(outcome.box.data());
+  }
+}
+
+// `lines` schedule lines, each printing its year and `amounts` grown by the year's power.
+void FloorLines(benchmark::State& state, std::int64_t lines,
+                std::initializer_list<double> amounts) {
+  std::array<char, 32> buffer{};
+  for (auto _ : state) {
+    for (std::int64_t year = 1; year <= lines; ++year) {
+      const double growth = std::pow(1 + g_rate, static_cast<double>(year));
+      auto written =
+          std::to_chars(buffer.data(), buffer.data() + buffer.size(), static_cast<double>(year));
+      benchmark::DoNotOptimize(written.ptr);
+      for (const double amount : amounts) {
+        written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), amount * growth);
+        benchmark::DoNotOptimize(written.ptr);
+      }
+      benchmark::ClobberMemory();
+    }
+  }
+}
+
+// Year lines: the year, the contribution 3600 and its monthly 300.
+void Investment(benchmark::State& state) {
+  Calculate(state, [](const std::string& years) {
+    return belvik::CalculateInvestment({"300", "0", "0", years}, "");
+  });
+}
+void InvestmentFloor(benchmark::State& state) { FloorLines(state, state.range(0), {3600, 300}); }
+
+// Year lines: the year, the gain 0, the percentage 0 and the value 10000.
+void LumpSum(benchmark::State& state) {
+  Calculate(state, [](const std::string& years) {
+    return belvik::LumpSumSchedule({"10000", "0", years}, "");
+  });
+}
+void LumpSumFloor(benchmark::State& state) { FloorLines(state, state.range(0), {0, 0, 10000}); }
+
+// Year lines: the year, the need 12000 and its monthly 1000. 32767 years stop with the 16-bit
+// overflow after the last line, having done all of the work.
+void Pension(benchmark::State& state) {
+  Calculate(state, [](const std::string& years) {
+    return belvik::CalculatePension({"0", "1000", years, "30", "60"}, "");
+  });
+}
+void PensionFloor(benchmark::State& state) { FloorLines(state, state.range(0), {12000, 1000}); }
+
+// One number whatever the years; its floor is one line without a year.
+void PresentValue(benchmark::State& state) {
+  Calculate(state, [](const std::string& years) {
+    return belvik::CalculatePresentValue({"0", "10000", years}, "");
+  });
+}
+void PresentValueFloor(benchmark::State& state) {
+  std::array<char, 32> buffer{};
+  for (auto _ : state) {
+    const double growth = std::pow(1 + g_rate, static_cast<double>(state.range(0)));
+    const auto written =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), 10000 / growth);
+    benchmark::DoNotOptimize(written.ptr);
+  }
+}
+
+BENCHMARK(Investment)->Apply(YearArgs);
+BENCHMARK(InvestmentFloor)->Apply(YearArgs);
+BENCHMARK(LumpSum)->Apply(YearArgs);
+BENCHMARK(LumpSumFloor)->Apply(YearArgs);
+BENCHMARK(Pension)->Apply(YearArgs);
+BENCHMARK(PensionFloor)->Apply(YearArgs);
+BENCHMARK(PresentValue)->Apply(YearArgs);
+BENCHMARK(PresentValueFloor)->Apply(YearArgs);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,65 @@
+// Start-up to the first shown window. Built twice: with the program's own start-up, and with
+// an empty QMainWindow of the same outer size (BELVIK_EMPTY_WINDOW), in the same build. The
+// launcher passes its CLOCK_MONOTONIC time in nanoseconds as BELVIK_LAUNCH_NS; the probe
+// prints the milliseconds from then to the window's first expose event, and quits.
+#include <QApplication>
+#include <QEvent>
+#include <QTimer>
+#include <QWindow>
+#include <cstdio>
+#include <ctime>
+#include <memory>
+
+#ifdef BELVIK_EMPTY_WINDOW
+#include <QMainWindow>
+#else
+#include "modbelvik.h"
+#endif
+
+namespace {
+
+long long MonotonicNs() {
+  timespec now{};
+  clock_gettime(CLOCK_MONOTONIC, &now);
+  return now.tv_sec * 1000000000LL + now.tv_nsec;
+}
+
+class FirstExpose : public QObject {
+ public:
+  explicit FirstExpose(long long launchNs) : launchNs_(launchNs) {}
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (!seen_ && event->type() == QEvent::Expose) {
+      const auto* window = qobject_cast<QWindow*>(watched);
+      if (window && window->isExposed()) {
+        seen_ = true;
+        std::printf("first_expose_ms %.1f\n", static_cast<double>(MonotonicNs() - launchNs_) / 1e6);
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+      }
+    }
+    return false;
+  }
+
+ private:
+  long long launchNs_;
+  bool seen_ = false;
+};
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  const char* launch = std::getenv("BELVIK_LAUNCH_NS");
+  const long long launchNs = launch ? std::atoll(launch) : MonotonicNs();
+  QApplication app(argc, argv);
+  FirstExpose watcher(launchNs);
+  app.installEventFilter(&watcher);
+#ifdef BELVIK_EMPTY_WINDOW
+  auto window = std::make_unique<QMainWindow>();
+  window->resize(800 - 8, 533 - 27);  // the program's outer 800 × 8000 twips, less a frame
+  window->show();
+#else
+  const auto window = Modbelvik::Main();
+  if (!window) return 1;
+#endif
+  return QApplication::exec();
+}

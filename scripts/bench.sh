@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Builds the bench preset (Release) and measures: each calculator against the floor of its
+# schedule lines, click to text on the window for 32767-line schedules, and start-up to the
+# first shown window and peak memory against an empty QMainWindow. The window figures use
+# Qt's offscreen platform. Timings follow the machine's load: run it when nothing else does.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/packages.sh
+belvik_install_missing "${belvik_build_packages[@]}" libbenchmark-dev time
+
+cmake --preset bench >/dev/null
+cmake --build --preset bench
+bin=build/bench/bench
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+
+echo "== Engine: calculators and their floors (median of 5)"
+"$bin/engine_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
+  --benchmark_out=build/bench/engine.json --benchmark_out_format=json >/dev/null
+python3 bench/floor_ratio.py build/bench/engine.json
+
+echo "== Window: click to text, 32767-year schedules (median of 9)"
+"$bin/click_bench" 2>/dev/null
+
+echo "== Start-up to first shown window and peak memory"
+python3 bench/startup_compare.py "$bin" 11

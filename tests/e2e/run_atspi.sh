@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Drives the real window on a virtual display through the desktop's accessibility bus, the way
+# a screen reader or an acceptance check does. Usage: run_atspi.sh BELVIK CALCULATOR_DRIVER
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+# Qt publishes its widgets on the bus only when asked or when a screen reader is running.
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+export QT_QPA_PLATFORM=xcb
+unset WAYLAND_DISPLAY
+exec xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- bash -c '
+  /usr/libexec/at-spi-bus-launcher --launch-immediately &
+  launcher=$!
+  trap "kill $launcher 2>/dev/null" EXIT
+  /usr/bin/python3 "$0" "$@"' "$here/atspi_e2e.py" "$@"

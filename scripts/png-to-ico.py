@@ -190,13 +190,13 @@ def bitmap(width, height, rows, bpp):
 def main(argv):
     if len(argv) < 3:
         raise SystemExit(__doc__)
-    out, specs = argv[1], argv[2:]
+    out, entries = argv[1], argv[2:]
     images = []
-    for spec in specs:
-        path, _, bpp_text = spec.rpartition(":")
+    for entry in entries:
+        path, _, bpp_text = entry.rpartition(":")
         bpp = int(bpp_text)
         if bpp not in (4, 8):
-            raise SystemExit(f"{spec}: bits per pixel must be 4 or 8")
+            raise SystemExit(f"{entry}: bits per pixel must be 4 or 8")
         width, height, rows = read_png(path)
         if width > 255 or height > 255:
             raise SystemExit(f"{path}: too large for a bitmap icon entry")

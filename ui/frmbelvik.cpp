@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <algorithm>
+#include <limits>
 #include <utility>
 #include <vector>
 
@@ -130,6 +131,9 @@ void frmbelvik::createControls() {
         // An 18-pixel box leaves the CJK face less height than its line; one pixel of top
         // margin centres the digits instead of letting them ride up against the border.
         box->setTextMargins(0, 1, 0, 0);
+        // No box has a length limit: Qt's default of 32767 would cut a pasted number short
+        // and the calculator would read a different value than the one pasted.
+        box->setMaxLength(std::numeric_limits<int>::max());
         box->installEventFilter(row.kind == Kind::AmountBox ? amountRule : yearsRule);
         widget = box;
         break;

@@ -2,8 +2,9 @@
 // an empty QMainWindow of the same outer size (BELVIK_EMPTY_WINDOW), and with that window
 // holding one label (BELVIK_ONE_LABEL) of Latin text (BELVIK_LATIN_TEXT), the least any text
 // costs: the font database and one face, or of Chinese text, the least a Chinese interface
-// must load: a CJK face as well. The launcher passes its CLOCK_MONOTONIC time in nanoseconds as BELVIK_LAUNCH_NS; the probe
-// prints the milliseconds from then to the window's first expose event, and quits.
+// must load: a CJK face as well. The launcher passes its CLOCK_MONOTONIC time in nanoseconds
+// as BELVIK_LAUNCH_NS; the probe prints the milliseconds from then to the window's first
+// expose event, and quits.
 #include <QApplication>
 #include <QEvent>
 #include <QTimer>

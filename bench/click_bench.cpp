@@ -7,48 +7,39 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStringList>
 #include <QTest>
 #include <algorithm>
 #include <cstdio>
-#include <utility>
 #include <vector>
 
 #include "fonts.h"
 #include "frmbelvik.h"
+#include "panes.h"
 
 namespace {
 
-struct Pane {
+// Each pane's box texts, in the order its calculator reads them, for the longest schedule.
+struct Run {
   const char* name;
   const char* menu;
-  const char* button;
-  std::vector<std::pair<const char*, const char*>> boxes;
+  QStringList texts;
 };
 
-const std::vector<Pane> kPanes = {
-    {"investment",
-     "mnuDT",
-     "Command1",
-     {{"txtJE(3)", "300"}, {"txtJE(4)", "0"}, {"txtJE(5)", "0"}, {"txtYear(4)", "32767"}}},
+const std::vector<Run> kRuns = {
+    {"investment", "mnuDT", {"300", "0", "0", "32767"}},
     // Retiring now keeps every exponent in 16 bits; 32767 years then stop with the 16-bit
     // year counter's overflow after the last line.
-    {"pension",
-     "mnuYLJ",
-     "cmdYLJ",
-     {{"txtJE(0)", "0"},
-      {"txtJE(1)", "1000"},
-      {"txtYear(0)", "32767"},
-      {"txtYear(1)", "60"},
-      {"txtYear(2)", "60"}}},
-    {"present_value",
-     "mnuPVIF",
-     "cmdPVIF",
-     {{"txtJE(0)", "0"}, {"txtJE(2)", "10000"}, {"txtYear(3)", "32767"}}},
-    {"lump_sum",
-     "munFVIF",
-     "cmdFVIF",
-     {{"txtJE(6)", "10000"}, {"txtJE(7)", "0"}, {"txtYear(5)", "32767"}}},
+    {"pension", "mnuYLJ", {"0", "1000", "32767", "60", "60"}},
+    {"present_value", "mnuPVIF", {"0", "10000", "32767"}},
+    {"lump_sum", "munFVIF", {"10000", "0", "32767"}},
 };
+
+const belvik::ui::PaneRow& PaneOf(const char* menu) {
+  return *std::find_if(
+      belvik::ui::kPanes.begin(), belvik::ui::kPanes.end(),
+      [menu](const belvik::ui::PaneRow& pane) { return qstrcmp(pane.menu, menu) == 0; });
+}
 
 double Median(std::vector<double> values) {
   std::sort(values.begin(), values.end());
@@ -61,22 +52,24 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   belvik::ui::UseInterfaceFonts();
   int messages = 0;
-  frmbelvik window([&messages](const QString&, int, const QString&) { ++messages; });
+  belvik::ui::frmbelvik window([&messages](const QString&, int, const QString&) { ++messages; });
   window.show();
   if (!QTest::qWaitForWindowExposed(&window)) return 1;
   auto* result = window.findChild<QPlainTextEdit*>(QStringLiteral("txtJG"));
-  constexpr int kRuns = 9;
+  constexpr int kRepeats = 9;
 
   std::printf("%-14s %12s %14s %14s\n", "pane", "result lines", "to text (ms)", "to paint (ms)");
-  for (const Pane& pane : kPanes) {
+  for (const Run& run : kRuns) {
+    const belvik::ui::PaneRow& pane = PaneOf(run.menu);
     window.findChild<QAction*>(QString::fromUtf8(pane.menu))->trigger();
-    for (const auto& [box, text] : pane.boxes) {
-      window.findChild<QLineEdit*>(QString::fromUtf8(box))->setText(QString::fromUtf8(text));
+    for (std::size_t k = 0; k < pane.boxes().size(); ++k) {
+      window.findChild<QLineEdit*>(QString::fromUtf8(pane.boxes()[k].name))
+          ->setText(run.texts[static_cast<qsizetype>(k)]);
     }
     auto* button = window.findChild<QPushButton*>(QString::fromUtf8(pane.button));
     std::vector<double> toText;
     std::vector<double> toPaint;
-    for (int run = 0; run < kRuns; ++run) {
+    for (int repeat = 0; repeat < kRepeats; ++repeat) {
       QElapsedTimer timer;
       timer.start();
       QTest::mouseClick(button, Qt::LeftButton);
@@ -85,7 +78,7 @@ int main(int argc, char* argv[]) {
       toPaint.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
     }
     // A text ending in a line break leaves one empty block after its last line.
-    std::printf("%-14s %12d %14.1f %14.1f\n", pane.name, result->document()->blockCount() - 1,
+    std::printf("%-14s %12d %14.1f %14.1f\n", run.name, result->document()->blockCount() - 1,
                 Median(toText), Median(toPaint));
   }
   std::printf("messages shown: %d (the pension's 16-bit overflow, once per run)\n", messages);

@@ -85,7 +85,7 @@ int main(int argc, char* argv[]) {
 #endif
   window->show();
 #else
-  const auto window = Modbelvik::Main();
+  const auto window = belvik::ui::Modbelvik::Main();
   if (!window) return 1;
 #endif
   return QApplication::exec();

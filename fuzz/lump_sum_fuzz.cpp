@@ -11,35 +11,37 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
   using namespace belvik::fuzz;
   const Boxes in = ReadBoxes(data, size, 3);
   const LumpSumTexts texts{in.texts[0], in.texts[1], in.texts[2]};
-  const Outcome out = LumpSumSchedule(texts, in.previous);
+  const Result result = CalculateLumpSum(texts);
+  // What the result box holds afterwards, had it held `in.previous` before.
+  const std::string box = result.text.value_or(in.previous);
 
   if (AnyEmpty(in.texts)) {
-    BELVIK_REQUIRE(out.failure == Failure::EmptyInput && out.box.empty());
+    BELVIK_REQUIRE(result.failure == Failure::EmptyInput && box.empty());
     return 0;
   }
   const Checked<double> years = NumberFromText(texts.years);
   if (!years.ok()) {
-    BELVIK_REQUIRE(out.failure == Failure::FloatingPoint && out.box.empty());
+    BELVIK_REQUIRE(result.failure == Failure::FloatingPoint && box.empty());
     return 0;
   }
   if (years.value > 32767) {
-    BELVIK_REQUIRE(out.failure == Failure::YearsCap && out.box.empty());
+    BELVIK_REQUIRE(result.failure == Failure::YearsCap && box.empty());
     return 0;
   }
-  BELVIK_REQUIRE(out.failure == Failure::None || out.failure == Failure::FloatingPoint);
+  BELVIK_REQUIRE(result.failure == Failure::None || result.failure == Failure::FloatingPoint);
 
-  std::string_view box = out.box;
-  const bool summary = out.failure == Failure::None;
+  std::string_view rest = box;
+  const bool summary = result.failure == Failure::None;
   if (summary) {
     const std::string head = texts.years + "年后本利合计：";
-    BELVIK_REQUIRE(StartsWith(box, head));
-    box.remove_prefix(head.size());
-    const std::size_t end = box.find("元。\r\n");
+    BELVIK_REQUIRE(StartsWith(rest, head));
+    rest.remove_prefix(head.size());
+    const std::size_t end = rest.find("元。\r\n");
     BELVIK_REQUIRE(end != std::string_view::npos);
-    BELVIK_REQUIRE(NumberFromText(box.substr(0, end)).ok());
-    box.remove_prefix(end + std::string_view("元。\r\n").size());
+    BELVIK_REQUIRE(NumberFromText(rest.substr(0, end)).ok());
+    rest.remove_prefix(end + std::string_view("元。\r\n").size());
   }
-  const auto lines = CrLfLines(box);
+  const auto lines = CrLfLines(rest);
   const std::size_t expected = YearCount(years.value);
   BELVIK_REQUIRE(summary ? lines.size() == expected : lines.size() <= expected);
   for (std::size_t k = 0; k < lines.size(); ++k) {

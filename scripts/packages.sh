@@ -2,13 +2,13 @@
 # Installs only what is missing, as root or through sudo.
 
 belvik_build_packages=(cmake ninja-build g++ libgtest-dev python3
-  # The window: Qt Widgets and Qt Test, the private headers the result box needs, and a
-  # Chinese face for every caption.
-  qt6-base-dev qt6-base-private-dev fonts-noto-cjk
+  # The window: Qt Widgets and Qt Test, and a Chinese face for every caption.
+  qt6-base-dev fonts-noto-cjk
   # The Debian package and its check: computed dependencies, menu entry and AppStream checks.
   dpkg-dev file desktop-file-utils appstream
-  # The end-to-end check: the real window on a virtual display, read over the accessibility bus.
-  xvfb xauth xdotool dbus-daemon at-spi2-core python3-pyatspi)
+  # The end-to-end check: the real window on a virtual display, read over the accessibility bus
+  # and through the clipboard.
+  xvfb xauth xdotool xclip dbus-daemon at-spi2-core python3-pyatspi)
 
 # scripts/screenshots.sh only: a virtual display, a way to type into it and to capture it.
 belvik_screenshot_packages=(xvfb xauth xdotool imagemagick)

@@ -15,20 +15,16 @@
 #include <utility>
 #include <vector>
 
-#include "belvik/calculators.h"
-#include "accessible_names.h"
 #include "belvik/version.h"
 #include "control_table.h"
-#include "exact_text.h"
 #include "failure_message.h"
 #include "fonts.h"
 #include "keystroke_filter.h"
 #include "pane_geometry.h"
 #include "panes.h"
+#include "result_box.h"
 
-using namespace belvik;
-using namespace belvik::ui;
-
+namespace belvik::ui {
 namespace {
 
 constexpr float kOuterHeightTwips = 8000;
@@ -43,8 +39,8 @@ QString Caption() {
          QString::fromUtf8(version::kLegalCopyright);
 }
 
-QPlainTextEdit* CreateResultBox(QWidget* parent) {
-  auto* box = new QPlainTextEdit(parent);
+ResultBox* CreateResultBox(QWidget* parent) {
+  auto* box = new ResultBox(parent);
   box->setReadOnly(true);
   box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   box->setUndoRedoEnabled(false);
@@ -74,6 +70,11 @@ QLabel* CreateLabel(QWidget* parent) {
   return label;
 }
 
+template <typename T>
+T* Find(const QObject* window, const char* name) {
+  return window->findChild<T*>(QString::fromUtf8(name));
+}
+
 bool TakesFocus(Kind kind) {
   return kind == Kind::AmountBox || kind == Kind::YearsBox || kind == Kind::ResultBox ||
          kind == Kind::Button;
@@ -90,6 +91,7 @@ frmbelvik::frmbelvik(MessageBoxFn messageBox, QWidget* parent)
   setObjectName(QStringLiteral("frmbelvik"));
   setWindowIcon(QIcon(QStringLiteral(":/belvik.ico")));
   createControls();
+  findPanes();
   nameForScreenReaders();
   setTabOrderFromTable();
   connectCommands();
@@ -141,7 +143,7 @@ void frmbelvik::createControls() {
       case Kind::ResultBox:
         resultBox_ = CreateResultBox(parentWidget);
         resultBox_->installEventFilter(resultRule);
-        SetExactText(resultBox_, caption);
+        resultBox_->showText(caption);
         widget = resultBox_;
         break;
       case Kind::Button:
@@ -156,17 +158,31 @@ void frmbelvik::createControls() {
   }
 }
 
-void frmbelvik::nameForScreenReaders() {
-  for (const SpokenName& spoken : kSpokenNames) {
-    auto* control = findChild<QWidget*>(QString::fromUtf8(spoken.control));
-    if (spoken.label) {
-      auto* label = findChild<QLabel*>(QString::fromUtf8(spoken.label));
-      label->setBuddy(control);
-      control->setAccessibleName(label->text());
-    } else {
-      control->setAccessibleName(QString::fromUtf8(spoken.name));
-    }
+void frmbelvik::findPanes() {
+  for (std::size_t k = 0; k < kPanes.size(); ++k) {
+    const PaneRow& row = kPanes[k];
+    Pane& pane = panes_[k];
+    pane.row = &row;
+    pane.menu = Find<QAction>(this, row.menu);
+    pane.frame = Find<QGroupBox>(this, row.frame);
+    for (const PaneBox& box : row.boxes()) pane.boxes.push_back(Find<QLineEdit>(this, box.name));
+    pane.button = Find<QPushButton>(this, row.button);
   }
+  inflationLabel_ = Find<QLabel>(this, kInflationBox.label);
+  inflationBox_ = Find<QLineEdit>(this, kInflationBox.name);
+  help_ = Find<QLabel>(this, "Label15");
+}
+
+void frmbelvik::nameForScreenReaders() {
+  for (const Pane& pane : panes_) {
+    for (std::size_t k = 0; k < pane.boxes.size(); ++k) {
+      auto* label = Find<QLabel>(this, pane.row->boxes()[k].label);
+      label->setBuddy(pane.boxes[k]);
+      pane.boxes[k]->setAccessibleName(label->text());
+    }
+    pane.button->setAccessibleName(QString::fromUtf8(pane.row->buttonName));
+  }
+  resultBox_->setAccessibleName(QString::fromUtf8(kResultBoxName));
 }
 
 void frmbelvik::setTabOrderFromTable() {
@@ -177,23 +193,16 @@ void frmbelvik::setTabOrderFromTable() {
   std::sort(rows.begin(), rows.end(),
             [](const ControlRow* a, const ControlRow* b) { return a->tabIndex < b->tabIndex; });
   for (std::size_t k = 1; k < rows.size(); ++k) {
-    QWidget::setTabOrder(findChild<QWidget*>(QString::fromUtf8(rows[k - 1]->name)),
-                         findChild<QWidget*>(QString::fromUtf8(rows[k]->name)));
+    QWidget::setTabOrder(Find<QWidget>(this, rows[k - 1]->name),
+                         Find<QWidget>(this, rows[k]->name));
   }
 }
 
 void frmbelvik::connectCommands() {
-  for (const PaneRow& pane : kPanes) {
-    connect(findChild<QAction*>(QString::fromUtf8(pane.menu)), &QAction::triggered, this,
-            [this, &pane] { choosePane(pane); });
+  for (const Pane& pane : panes_) {
+    connect(pane.menu, &QAction::triggered, this, [this, &pane] { choosePane(pane); });
+    connect(pane.button, &QPushButton::clicked, this, [this, &pane] { calculate(pane); });
   }
-  const auto button = [this](const char* name) {
-    return findChild<QPushButton*>(QString::fromUtf8(name));
-  };
-  connect(button("Command1"), &QPushButton::clicked, this, &frmbelvik::calculateInvestment);
-  connect(button("cmdYLJ"), &QPushButton::clicked, this, &frmbelvik::calculatePension);
-  connect(button("cmdPVIF"), &QPushButton::clicked, this, &frmbelvik::calculatePresentValue);
-  connect(button("cmdFVIF"), &QPushButton::clicked, this, &frmbelvik::calculateLumpSum);
 }
 
 void frmbelvik::load() {
@@ -204,7 +213,7 @@ void frmbelvik::load() {
                outerHeight - kEstimatedFrameMargins.top() - kEstimatedFrameMargins.bottom());
   layout()->activate();  // so the client area has its final size before the window is shown
   layOutFrames(centralWidget()->size());
-  choosePane(kPanes.front());
+  choosePane(panes_.front());
 
   if (const QScreen* shownOn = screen()) {
     const QPoint centre = shownOn->geometry().center();
@@ -214,65 +223,45 @@ void frmbelvik::load() {
 
 void frmbelvik::layOutFrames(QSize client) {
   const QRect pane = ToPixels(PaneRect(ToTwips(client, twipsPerPixel_)), twipsPerPixel_);
-  for (const char* frame : {"frmYLJ", "frmPVIF", "frmDT", "frmFVIF"}) {
-    findChild<QGroupBox*>(QString::fromUtf8(frame))->setGeometry(pane);
-  }
+  for (const Pane& each : panes_) each.frame->setGeometry(pane);
 }
 
-void frmbelvik::choosePane(const PaneRow& pane) {
-  auto* inflation = findChild<QLineEdit*>(QStringLiteral("txtJE(0)"));
-  if (pane.resetsInflation) inflation->setText(QString::fromUtf8(kDefaultInflation));
-  findChild<QLabel*>(QStringLiteral("Label2"))->setVisible(pane.inflationRow);
-  inflation->setVisible(pane.inflationRow);
+void frmbelvik::choosePane(const Pane& pane) {
+  const PaneRow& row = *pane.row;
+  if (row.resetsInflation) inflationBox_->setText(QString::fromUtf8(kDefaultInflation));
+  inflationLabel_->setVisible(row.inflationRow);
+  inflationBox_->setVisible(row.inflationRow);
 
-  SetExactText(resultBox_, QString::fromUtf8(kResultPlaceholder));
+  shown_.reset();
+  resultBox_->showText(QString::fromUtf8(kResultPlaceholder));
 
-  for (const char* frame : {"frmYLJ", "frmPVIF", "frmDT", "frmFVIF"}) {
-    findChild<QGroupBox*>(QString::fromUtf8(frame))->setVisible(qstrcmp(frame, pane.frame) == 0);
-  }
+  for (const Pane& each : panes_) each.frame->setVisible(&each == &pane);
 
-  if (pane.explainsItself) {
-    auto* help = findChild<QLabel*>(QStringLiteral("Label15"));
-    help->setText(QString::fromUtf8(kPresentValueHelp));
-    help->adjustSize();
+  if (row.explainsItself) {
+    help_->setText(QString::fromUtf8(kPresentValueHelp));
+    help_->adjustSize();
   }
 
-  const TwipsSize paneSize =
-      ToTwips(findChild<QGroupBox*>(QStringLiteral("frmYLJ"))->size(), twipsPerPixel_);
-  resultBox_->setGeometry(ToPixels(ResultBoxRect(paneSize, pane.resultTop), twipsPerPixel_));
+  // All four frames share the pane rectangle, so the chosen one's size is every frame's.
+  const TwipsSize paneSize = ToTwips(pane.frame->size(), twipsPerPixel_);
+  resultBox_->setGeometry(ToPixels(ResultBoxRect(paneSize, row.resultTop), twipsPerPixel_));
 }
 
-std::string frmbelvik::boxText(const char* name) const {
-  return findChild<QLineEdit*>(QString::fromUtf8(name))->text().toStdString();
+void frmbelvik::calculate(const Pane& pane) {
+  std::vector<std::string> texts;
+  for (const QLineEdit* box : pane.boxes) texts.push_back(box->text().toStdString());
+  present(Calculate(pane.row->calculator, texts));
 }
 
-std::string frmbelvik::resultText() const { return resultBox_->toPlainText().toStdString(); }
-
-void frmbelvik::calculateInvestment() {
-  present(CalculateInvestment(
-      {boxText("txtJE(3)"), boxText("txtJE(4)"), boxText("txtJE(5)"), boxText("txtYear(4)")},
-      resultText()));
-}
-
-void frmbelvik::calculatePension() {
-  present(CalculatePension({boxText("txtJE(0)"), boxText("txtJE(1)"), boxText("txtYear(0)"),
-                            boxText("txtYear(1)"), boxText("txtYear(2)")},
-                           resultText()));
-}
-
-void frmbelvik::calculatePresentValue() {
-  present(CalculatePresentValue({boxText("txtJE(0)"), boxText("txtJE(2)"), boxText("txtYear(3)")},
-                                resultText()));
-}
-
-void frmbelvik::calculateLumpSum() {
-  present(LumpSumSchedule({boxText("txtJE(6)"), boxText("txtJE(7)"), boxText("txtYear(5)")},
-                          resultText()));
-}
-
-void frmbelvik::present(const Outcome& outcome) {
-  SetExactText(resultBox_, QString::fromStdString(outcome.box));
-  if (const std::optional<FailureMessage> message = MessageFor(outcome.failure)) {
+void frmbelvik::present(Result result) {
+  const Failure failure = result.failure;
+  if (result.text) {
+    resultBox_->showText(QString::fromStdString(*result.text));
+    shown_ = std::move(result);
+  }
+  if (const std::optional<FailureMessage> message = MessageFor(failure)) {
     messageBox_(message->prompt, message->style, QString::fromUtf8(kCalculationMessageTitle));
   }
 }
+
+}  // namespace belvik::ui

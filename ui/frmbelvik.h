@@ -3,16 +3,23 @@
 #pragma once
 
 #include <QMainWindow>
-#include <string>
+#include <array>
+#include <optional>
+#include <vector>
 
-#include "belvik/failure.h"
+#include "belvik/calculators.h"
 #include "message_box.h"
+#include "panes.h"
 
-class QPlainTextEdit;
+class QAction;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
 
 namespace belvik::ui {
-struct PaneRow;
-}
+
+class ResultBox;
 
 class frmbelvik : public QMainWindow {
   Q_OBJECT
@@ -23,31 +30,43 @@ class frmbelvik : public QMainWindow {
 
   // Creates every control, then loads: caption from the version record, fixed 800-pixel
   // width and 8000-twip height, frames on one rectangle, the periodic-investment pane.
-  explicit frmbelvik(belvik::ui::MessageBoxFn messageBox = belvik::ui::ShowMessageBox,
-                     QWidget* parent = nullptr);
+  explicit frmbelvik(MessageBoxFn messageBox = ShowMessageBox, QWidget* parent = nullptr);
 
   // Moves all four frames onto the pane rectangle of a client area of `client` pixels. The
   // result box follows on the next pane switch, which reads the frames' size back.
   void layOutFrames(QSize client);
 
+  // The calculation whose text the result box shows; none at start-up and after a pane switch.
+  const std::optional<Result>& shownResult() const { return shown_; }
+
  private:
+  // The widgets of one pane, found once after they are made.
+  struct Pane {
+    const PaneRow* row = nullptr;
+    QAction* menu = nullptr;
+    QGroupBox* frame = nullptr;
+    std::vector<QLineEdit*> boxes;  // in the order the calculator reads them
+    QPushButton* button = nullptr;
+  };
+
   void createControls();
+  void findPanes();
   void nameForScreenReaders();
   void setTabOrderFromTable();
   void connectCommands();
   void load();
-  void choosePane(const belvik::ui::PaneRow& pane);
+  void choosePane(const Pane& pane);
+  void calculate(const Pane& pane);
+  void present(Result result);
 
-  void calculateInvestment();
-  void calculatePension();
-  void calculatePresentValue();
-  void calculateLumpSum();
-  void present(const belvik::Outcome& outcome);
-
-  std::string boxText(const char* name) const;
-  std::string resultText() const;
-
-  belvik::ui::MessageBoxFn messageBox_;
+  MessageBoxFn messageBox_;
   float twipsPerPixel_;
-  QPlainTextEdit* resultBox_ = nullptr;
+  ResultBox* resultBox_ = nullptr;
+  QLabel* inflationLabel_ = nullptr;
+  QLineEdit* inflationBox_ = nullptr;
+  QLabel* help_ = nullptr;
+  std::array<Pane, kPanes.size()> panes_;
+  std::optional<Result> shown_;
 };
+
+}  // namespace belvik::ui

@@ -6,13 +6,13 @@
 #include "belvik/version.h"
 #include "fonts.h"
 
-namespace Modbelvik {
+namespace belvik::ui::Modbelvik {
 
-std::unique_ptr<frmbelvik> Main(int screenWidth, const belvik::ui::MessageBoxFn& messageBox) {
+std::unique_ptr<frmbelvik> Main(int screenWidth, const MessageBoxFn& messageBox) {
   if (screenWidth < frmbelvik::kOuterWidthPixels) {
     // Only the width is tested; the message names the height the window was designed for.
-    messageBox(QStringLiteral("此程序要求显示分辨率大于800×600。"), belvik::ui::kWarningMessage,
-               QString::fromUtf8(belvik::version::kProductName));
+    messageBox(QStringLiteral("此程序要求显示分辨率大于800×600。"), kWarningMessage,
+               QString::fromUtf8(version::kProductName));
     return nullptr;
   }
   auto window = std::make_unique<frmbelvik>(messageBox);
@@ -21,9 +21,9 @@ std::unique_ptr<frmbelvik> Main(int screenWidth, const belvik::ui::MessageBoxFn&
 }
 
 std::unique_ptr<frmbelvik> Main() {
-  belvik::ui::UseInterfaceFonts();
+  UseInterfaceFonts();
   const QScreen* primary = QGuiApplication::primaryScreen();
-  return Main(primary ? primary->geometry().width() : 0, belvik::ui::ShowMessageBox);
+  return Main(primary ? primary->geometry().width() : 0, ShowMessageBox);
 }
 
-}  // namespace Modbelvik
+}  // namespace belvik::ui::Modbelvik

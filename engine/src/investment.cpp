@@ -3,57 +3,45 @@
 #include "belvik/calculators.h"
 #include "belvik/compounding.h"
 #include "belvik/number_text.h"
-#include "calculator_steps.h"
-#include "fault_watch.h"
-#include "result_text.h"
+#include "calculation.h"
 
 namespace belvik {
 namespace {
 
-Failure InvestSchedule(double monthlyAmount, double increase, double annualReturn, double years,
-                       ResultText& box) {
-  FaultWatch watch;
-  double contribution = watch(monthlyAmount * 12);
-  if (watch.Faulted()) return Failure::FloatingPoint;
+void InvestSchedule(double monthlyAmount, double increase, double annualReturn, double years,
+                    Run& run) {
+  double contribution = run.Check(monthlyAmount * 12);
   double principal = 0;
   double total = 0;
-  box.ReserveLines(years);
+  run.text().ReserveLines(years, FiguresPerLine(Calculator::Investment));
   for (double year = 1; year <= years; year = year + 1) {
-    principal = watch(principal + contribution);
-    if (watch.Faulted()) return Failure::FloatingPoint;
-    const double span = watch((years - year) + 1);
-    if (watch.Faulted()) return Failure::FloatingPoint;
-    const Checked<double> grown = FutureValue(contribution, annualReturn, span);
-    if (!grown.ok()) return grown.failure;
-    total = watch(grown.value + total);
-    if (watch.Faulted()) return Failure::FloatingPoint;
-    const double monthly = watch(contribution / 12);
-    if (watch.Faulted()) return Failure::FloatingPoint;
-    box.AppendLine({"第", StrForm(year), "年投入", StrForm(contribution), "元，每月投入",
-                    StrForm(RoundTo(monthly, 4))});
+    principal = run.Check(principal + contribution);
+    const double span = run.Check((years - year) + 1);
+    total = run.Check(run.Take(FutureValue(contribution, annualReturn, span)) + total);
+    const double monthly = run.Check(contribution / 12);
+    run.text().AppendLine(
+        {"第", Str(year), "年投入", Str(contribution), "元，每月投入", Str(RoundTo(monthly, 4))});
     // Runs after the last year too, so its overflow can still stop the run before the summary.
-    contribution = watch(RoundTo(watch((increase + 1) * contribution), 4));
-    if (watch.Faulted()) return Failure::FloatingPoint;
+    contribution = run.Check(RoundTo(run.Watch((increase + 1) * contribution), 4));
   }
-  box.PutInFront({"总投入本金", PlainForm(principal), "元，本利合计", PlainForm(total), "元。"});
-  return Failure::None;
+  run.text().PutInFront({"总投入本金", Plain(principal), "元，本利合计", Plain(total), "元。"});
 }
 
 }  // namespace
 
-Outcome CalculateInvestment(const InvestmentTexts& texts, std::string_view box) {
-  if (AnyEmpty({texts.monthlyAmount, texts.yearlyIncrease, texts.annualReturn, texts.years})) {
-    return {std::string(box), Failure::EmptyInput};
-  }
-  const auto numbers = NumbersFromTexts<4>(
-      {texts.monthlyAmount, texts.yearlyIncrease, texts.annualReturn, texts.years});
-  if (!numbers.ok()) return {"", numbers.failure};
-  const auto [monthlyAmount, increasePercent, returnPercent, years] = numbers.value;
-  if (years > kMaxScheduleYears) return {"", Failure::YearsCap};
-  ResultText result;
-  const Failure failure =
-      InvestSchedule(monthlyAmount, increasePercent / 100, returnPercent / 100, years, result);
-  return {result.Take(), failure};
+Result CalculateInvestment(const InvestmentTexts& texts) {
+  return RunCalculator(Calculator::Investment, BoxWrite::ClearedAfterCheck,
+                       {texts.monthlyAmount, texts.yearlyIncrease, texts.annualReturn, texts.years},
+                       [&texts](Run& run) {
+                         const double monthlyAmount = run.Number(texts.monthlyAmount);
+                         const double increasePercent = run.Number(texts.yearlyIncrease);
+                         const double returnPercent = run.Number(texts.annualReturn);
+                         const double years = run.Number(texts.years);
+                         Run::CapYears(years);
+                         // A percentage divided by 100 cannot fault: every number read is finite.
+                         InvestSchedule(monthlyAmount, increasePercent / 100, returnPercent / 100,
+                                        years, run);
+                       });
 }
 
 }  // namespace belvik

@@ -10,6 +10,8 @@
 #include <string>
 #include <system_error>
 
+#include "number_form.h"
+
 namespace belvik {
 namespace {
 
@@ -309,26 +311,39 @@ char* WriteSignificant(char* out, const Significant& s, bool zeroBeforePoint) {
   return out;
 }
 
-std::string Form(double x, bool zeroBeforePoint) {
-  if (x == 0) return "0";  // negative zero too
+}  // namespace
+
+void AppendForm(std::string& out, double x, bool zeroBeforePoint) {
+  if (x == 0) {  // negative zero too
+    out += '0';
+    return;
+  }
   // No calculation writes one, but a fragment of to_chars' spelling would be worse than it.
-  if (std::isnan(x)) return "nan";
-  if (std::isinf(x)) return x < 0 ? "-inf" : "inf";
+  if (std::isnan(x)) {
+    out += "nan";
+    return;
+  }
+  if (std::isinf(x)) {
+    out += x < 0 ? "-inf" : "inf";
+    return;
+  }
   // Sign, "0.", four zeros and 15 digits, or sign, 15 digits, point and "E-308", fit in 24.
   std::array<char, 24> buffer{};
-  char* out = buffer.data();
-  if (std::signbit(x)) *out++ = '-';
+  char* end = buffer.data();
+  if (std::signbit(x)) *end++ = '-';
   const double magnitude = std::fabs(x);
   std::uint64_t tenThousandths = 0;
   if (IsTenThousandths(magnitude, tenThousandths)) {
-    out = WriteTenThousandths(out, buffer.data() + buffer.size(), tenThousandths, zeroBeforePoint);
+    end = WriteTenThousandths(end, buffer.data() + buffer.size(), tenThousandths, zeroBeforePoint);
   } else {
     Significant s;
     SignificantDigits(magnitude, s);
-    out = WriteSignificant(out, s, zeroBeforePoint);
+    end = WriteSignificant(end, s, zeroBeforePoint);
   }
-  return std::string(buffer.data(), out);
+  out.append(buffer.data(), end);
 }
+
+namespace {
 
 // RoundTo without text while x × 10^places stays below 2^52. The product is held exactly as
 // p + error (an FMA yields the rounding error of a product exactly), so the nearest whole
@@ -398,8 +413,16 @@ double RoundTo(double x, int places) {
   return rounded;
 }
 
-std::string StrForm(double x) { return Form(x, false); }
+std::string StrForm(double x) {
+  std::string text;
+  AppendForm(text, x, false);
+  return text;
+}
 
-std::string PlainForm(double x) { return Form(x, true); }
+std::string PlainForm(double x) {
+  std::string text;
+  AppendForm(text, x, true);
+  return text;
+}
 
 }  // namespace belvik

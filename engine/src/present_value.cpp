@@ -1,21 +1,20 @@
 // Present value: what a sum due some years from now is worth today.
 #include "belvik/calculators.h"
 #include "belvik/compounding.h"
-#include "belvik/number_text.h"
-#include "calculator_steps.h"
+#include "calculation.h"
 
 namespace belvik {
 
-Outcome CalculatePresentValue(const PresentValueTexts& texts, std::string_view box) {
-  const auto unchanged = [box](Failure failure) { return Outcome{std::string(box), failure}; };
-  if (AnyEmpty({texts.rate, texts.amount, texts.years})) return unchanged(Failure::EmptyInput);
-  const auto numbers = NumbersFromTexts<3>({texts.amount, texts.rate, texts.years});
-  if (!numbers.ok()) return unchanged(numbers.failure);
-  const auto [amount, ratePercent, years] = numbers.value;
-  // A percentage divided by 100 cannot fault: every number read is finite.
-  const Checked<double> pv = PresentValue(amount, ratePercent / 100, years);
-  if (!pv.ok()) return unchanged(pv.failure);
-  return {PlainForm(pv.value), Failure::None};
+Result CalculatePresentValue(const PresentValueTexts& texts) {
+  return RunCalculator(
+      Calculator::PresentValue, BoxWrite::OnlyWhenFinished, {texts.rate, texts.amount, texts.years},
+      [&texts](Run& run) {
+        const double amount = run.Number(texts.amount);
+        const double ratePercent = run.Number(texts.rate);
+        const double years = run.Number(texts.years);
+        // A percentage divided by 100 cannot fault: every number read is finite.
+        run.text().WriteAlone(Plain(run.Take(PresentValue(amount, ratePercent / 100, years))));
+      });
 }
 
 }  // namespace belvik

@@ -1,6 +1,7 @@
 """End-to-end checks of the real window over AT-SPI: boxes filled, menu commands and buttons
-pressed, typing with real key events, and the result box and message boxes read back. Every
-result must equal what the calculator gives for the same texts, byte for byte."""
+pressed, typing with real key events, and the result box, the clipboard and message boxes read
+back. The result box shows each calculator's text line by line; a copy of it gives that text
+character for character, its CR LF line ends included."""
 import subprocess
 import sys
 import time
@@ -8,49 +9,85 @@ import time
 import pyatspi
 from gi.repository import GLib
 
-BELVIK, DRIVER = sys.argv[1], sys.argv[2]
-INFLATION = '年平均通货膨胀率(%)：'
+BELVIK, PANE_TABLE = sys.argv[1], sys.argv[2]
 
-# Pane (its menu command and frame caption), boxes by their spoken names, the button, and the
-# calculator behind it with the box names in the order it takes them.
-PANES = {
-    'I': ('定投计算', '计算定投', ['每月投入金额：', '每年增加投入(%)：', '年平均收益率(%)：', '投资年限：']),
-    'P': ('我需要多少养老金', '计算养老金', [INFLATION, '我每月需要生活费（按现值）：',
-                                           '依靠养老金生活多少年：', '我现在的年龄：', '退休年龄：']),
-    'V': ('这些钱将来值多少', '计算现值', [INFLATION, '元，相当于现在的多少钱？', '年后']),
-    'L': ('单笔投资计算', '计算单笔投资', ['投资金额：', '预计年平均收益率(%)', '投资年限：']),
-}
 
+def panes():
+    """The window's pane table: menu name -> (menu caption, button name, box names in the order
+    the calculator reads them)."""
+    out = subprocess.run([PANE_TABLE], capture_output=True, check=True).stdout.decode()
+    table = {}
+    for line in out.splitlines():
+        menu, caption, button, *boxes = line.split('\t')
+        table[menu] = (caption, button, boxes)
+    return table
+
+
+PANES = panes()
+
+
+def investment_lines(years, contribution, monthly):
+    return ''.join('第%d年投入%s元，每月投入%s\r\n' % (y, contribution, monthly)
+                   for y in range(1, years + 1))
+
+
+# Each case: the pane's menu command, its box texts in the calculator's order, and the result
+# box's text afterwards, line ends as the calculator writes them.
 CASES = [
-    ('periodic investment, flat', 'I', ['300', '0', '10', '3']),
-    ('periodic investment, growing', 'I', ['300', '7', '10', '5']),
-    ('periodic investment, zero years', 'I', ['300', '0', '10', '0']),
-    ('periodic investment, long schedule', 'I', ['1', '0', '0', '2000']),
-    ('pension, five years to retirement', 'P', ['3', '2000', '3', '50', '55']),
-    ('pension, retired already', 'P', ['4', '1000', '2', '65', '60']),
-    ('pension, no years', 'P', ['4', '1000', '0', '30', '60']),
-    ('present value, ten years', 'V', ['4', '10000', '10']),
-    ('present value, below one', 'V', ['4', '1', '20']),
-    ('lump sum, whole numbers', 'L', ['10000', '10', '2']),
-    ('lump sum, fractions', 'L', ['5000', '3.5', '3']),
-    ('lump sum, leading zero years', 'L', ['10000', '10', '02']),
+    ('periodic investment, flat', 'mnuDT', ['300', '0', '10', '3'],
+     '总投入本金10800元，本利合计13107.6元。\r\n' + investment_lines(3, 3600, 300)),
+    ('periodic investment, growing', 'mnuDT', ['300', '7', '10', '5'],
+     '总投入本金20702.6604元，本利合计27450.4915元。\r\n'
+     '第1年投入3600元，每月投入300\r\n第2年投入3852元，每月投入321\r\n'
+     '第3年投入4121.64元，每月投入343.47\r\n第4年投入4410.1548元，每月投入367.5129\r\n'
+     '第5年投入4718.8656元，每月投入393.2388\r\n'),
+    ('periodic investment, zero years', 'mnuDT', ['300', '0', '10', '0'],
+     '总投入本金0元，本利合计0元。\r\n'),
+    ('periodic investment, long schedule', 'mnuDT', ['1', '0', '0', '2000'],
+     '总投入本金24000元，本利合计24000元。\r\n' + investment_lines(2000, 12, 1)),
+    ('pension, five years to retirement', 'mnuYLJ', ['3', '2000', '3', '50', '55'],
+     '总计需要养老金：88576.7099元。\r\n'
+     '退休第1年需要生活费28657.2551元，平均每月2388.1046元。\r\n'
+     '退休第2年需要生活费29516.9728元，平均每月2459.7477元。\r\n'
+     '退休第3年需要生活费30402.482元，平均每月2533.5402元。\r\n'),
+    ('pension, retired already', 'mnuYLJ', ['4', '1000', '2', '65', '60'],
+     '总计需要养老金：20925.6066元。\r\n'
+     '退休第1年需要生活费10257.6503元，平均每月854.8042元。\r\n'
+     '退休第2年需要生活费10667.9563元，平均每月888.9964元。\r\n'),
+    ('pension, no years', 'mnuYLJ', ['4', '1000', '0', '30', '60'], '总计需要养老金：元。\r\n'),
+    ('present value, ten years', 'mnuPVIF', ['4', '10000', '10'], '6755.6417'),
+    ('present value, below one', 'mnuPVIF', ['4', '1', '20'], '0.4564'),
+    ('lump sum, whole numbers', 'munFVIF', ['10000', '10', '2'],
+     '2年后本利合计：12100元。\r\n第1年累计收益1000，累计收益率10%，本利和11000元。\r\n'
+     '第2年累计收益2100，累计收益率21%，本利和12100元。\r\n'),
+    ('lump sum, fractions', 'munFVIF', ['5000', '3.5', '3'],
+     '3年后本利合计：5543.5894元。\r\n第1年累计收益175，累计收益率3.5%，本利和5175元。\r\n'
+     '第2年累计收益356.125，累计收益率7.1225%，本利和5356.125元。\r\n'
+     '第3年累计收益543.5894，累计收益率10.8718%，本利和5543.5894元。\r\n'),
+    ('lump sum, leading zero years', 'munFVIF', ['10000', '10', '02'],
+     '02年后本利合计：12100元。\r\n第1年累计收益1000，累计收益率10%，本利和11000元。\r\n'
+     '第2年累计收益2100，累计收益率21%，本利和12100元。\r\n'),
 ]
 
-# Failures: the message expected, and the result box must again equal the calculator's text.
+# Cases whose whole result is also copied out with Ctrl+A, Ctrl+C and read off the clipboard.
+COPIED = {'periodic investment, long schedule', 'pension, five years to retirement',
+          'present value, ten years'}
+
+# Failures: the message expected, and what the result box holds afterwards.
 FAILURES = [
-    ('empty box', 'I', ['300', '0', '10', ''], '输入数值不能为空！'),
-    ('zero amount', 'L', ['0', '10', '2'], '计算溢出或出现无效运算，计算已停止。'),
-    ('lone point in the pension', 'P', ['4', '.', '2', '30', '60'], '输入的数值格式不正确。'),
-    ('age beyond range', 'P', ['4', '1000', '2', '40000', '60'], '输入的数值超出允许的范围。'),
-    ('years cap', 'L', ['10000', '0', '32768'], '投资年限不能超过32767年。'),
+    ('empty box', 'mnuDT', ['300', '0', '10', ''], '输入数值不能为空！', '计算结果'),
+    ('zero amount', 'munFVIF', ['0', '10', '2'], '计算溢出或出现无效运算，计算已停止。', ''),
+    ('lone point in the pension', 'mnuYLJ', ['4', '.', '2', '30', '60'], '输入的数值格式不正确。',
+     ''),
+    ('age beyond range', 'mnuYLJ', ['4', '1000', '2', '40000', '60'], '输入的数值超出允许的范围。',
+     ''),
+    ('years cap', 'munFVIF', ['10000', '0', '32768'], '投资年限不能超过32767年。', ''),
 ]
 
 
-def engine(kind, texts):
-    """What the calculator makes of the texts, with the result box holding 计算结果."""
-    out = subprocess.run([DRIVER], input=(kind + '\t' + '\t'.join(texts) + '\n').encode(),
-                         capture_output=True, check=True).stdout.decode()
-    return out.rstrip('\n').split('\t', 1)[1].replace('\\r', '\r').replace('\\n', '\n')
+def shown(text):
+    """What the box displays of a text: every line ends in one line feed."""
+    return text.replace('\r\n', '\n')
 
 
 def wait(what, find, seconds=10):
@@ -91,8 +128,8 @@ class Window:
         self.frame = wait('main window', lambda: next(
             (w for w in app if w is not None and w.getRoleName() == 'frame'), None))
 
-    def choose(self, kind):
-        caption = PANES[kind][0]
+    def choose(self, menu):
+        caption = PANES[menu][0]
         find(self.frame, 'menu item', caption).queryAction().doAction(0)
         return wait('pane ' + caption, lambda: self.visible_panel(caption))
 
@@ -105,17 +142,27 @@ class Window:
     def box(self, panel, name):
         return find(panel, 'text', name) or find(self.frame, 'text', name)
 
-    def result(self):
-        text = find(self.frame, 'text', '计算结果').queryText()
-        return text.getText(0, -1)
+    def result_box(self):
+        return find(self.frame, 'text', '计算结果')
 
-    def run(self, kind, texts):
-        panel = self.choose(kind)
-        for name, text in zip(PANES[kind][2], texts):
+    def result(self):
+        return self.result_box().queryText().getText(0, -1)
+
+    def run(self, menu, texts):
+        panel = self.choose(menu)
+        for name, text in zip(PANES[menu][2], texts):
             self.box(panel, name).queryEditableText().setTextContents(text)
         before = self.result()
-        find(panel, 'push button', PANES[kind][1]).queryAction().doAction(0)
+        find(panel, 'push button', PANES[menu][1]).queryAction().doAction(0)
         return panel, before
+
+    def copied(self):
+        """Selects the whole result with Ctrl+A, copies it with Ctrl+C and reads the clipboard."""
+        click(self.result_box())
+        subprocess.run(['xdotool', 'key', '--delay', '50', 'ctrl+a', 'ctrl+c'], check=True)
+        time.sleep(0.3)
+        return subprocess.run(['xclip', '-o', '-selection', 'clipboard'], capture_output=True,
+                              check=True).stdout.decode()
 
     def message(self):
         """The open message box's text; closes it with its OK button."""
@@ -141,14 +188,19 @@ def check(label, got, expected, failures):
         print('ok   %s' % label)
     else:
         failures.append(label)
-        print('FAIL %s\n  window %r\n  engine %r' % (label, got[:300], expected[:300]))
+        print('FAIL %s\n  got      %r\n  expected %r' % (label, got[:300], expected[:300]))
+
+
+def click(node):
+    x, y, width, height = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    subprocess.run(['xdotool', 'mousemove', str(x + width // 2), str(y + height // 2),
+                    'click', '1'], check=True)
 
 
 def type_keys(node, keys):
     """Clicks into the box and types with real X key events, through the keystroke filter."""
-    x, y, width, height = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    subprocess.run(['xdotool', 'mousemove', str(x + width // 2), str(y + height // 2),
-                    'click', '1', 'key', '--delay', '20', 'ctrl+a'], check=True)
+    click(node)
+    subprocess.run(['xdotool', 'key', '--delay', '20', 'ctrl+a'], check=True)
     node.queryEditableText().setTextContents('')
     subprocess.run(['xdotool', 'type', '--delay', '30', '--', keys], check=True)
     time.sleep(0.3)
@@ -163,18 +215,19 @@ def main():
     failures = []
     try:
         window = Window(wait('belvik on the accessibility bus', application, 20))
-        for label, kind, texts in CASES:
-            _, before = window.run(kind, texts)
+        for label, menu, texts, expected in CASES:
+            _, before = window.run(menu, texts)
             got = wait('result of ' + label,
                        lambda: (lambda now: now if now != before else None)(window.result()), 5)
-            check(label, got, engine(kind, texts), failures)
-        for label, kind, texts, prompt in FAILURES:
-            window.run(kind, texts)
+            check(label, got, shown(expected), failures)
+            if label in COPIED:
+                check(label + ': copied', window.copied(), expected, failures)
+        for label, menu, texts, prompt, expected in FAILURES:
+            window.run(menu, texts)
             title, texts_shown = window.message()
             check(label + ': message', (title, prompt in texts_shown), ('提示', True), failures)
-            expected = engine(kind, texts)
-            check(label + ': result box', window.result(), expected, failures)
-        panel = window.choose('I')
+            check(label + ': result box', window.result(), shown(expected), failures)
+        panel = window.choose('mnuDT')
         check('typing an amount keeps one point',
               type_keys(window.box(panel, '每月投入金额：'), '12.5.'), '12.5', failures)
         check('typing into a years box drops the point',
@@ -184,7 +237,7 @@ def main():
     finally:
         program.terminate()
         program.wait(10)
-    checks = len(CASES) + 2 * len(FAILURES) + 3
+    checks = len(CASES) + len(COPIED) + 2 * len(FAILURES) + 3
     print('%d passed, %d failed' % (checks - len(failures), len(failures)))
     return 1 if failures else 0
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Drives the real window on a virtual display through the desktop's accessibility bus, the way
-# a screen reader or an acceptance check does. Usage: run_atspi.sh BELVIK CALCULATOR_DRIVER
+# a screen reader or an acceptance check does. Usage: run_atspi.sh BELVIK PANE_TABLE
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 # Qt publishes its widgets on the bus only when asked or when a screen reader is running.

@@ -1,6 +1,7 @@
 // Runs calculators on cases read from standard input, one per line: a letter naming the
 // calculator (I, P, V, L) and its box texts, tab-separated. Writes the failure number and the
-// result text with CR and LF escaped, so an independent model can be compared digit by digit.
+// result box's text afterwards (计算结果 where the calculator left the box as it was) with CR
+// and LF escaped, so an independent model can be compared digit by digit.
 #include <iostream>
 #include <string>
 #include <vector>
@@ -24,16 +25,16 @@ std::vector<std::string> SplitTabs(const std::string& line) {
   return fields;
 }
 
-belvik::Outcome Run(const std::vector<std::string>& f) {
+belvik::Result Run(const std::vector<std::string>& f) {
   switch (f[0].empty() ? ' ' : f[0][0]) {
     case 'I':
-      return belvik::CalculateInvestment({f[1], f[2], f[3], f[4]}, kPrevious);
+      return belvik::CalculateInvestment({f[1], f[2], f[3], f[4]});
     case 'P':
-      return belvik::CalculatePension({f[1], f[2], f[3], f[4], f[5]}, kPrevious);
+      return belvik::CalculatePension({f[1], f[2], f[3], f[4], f[5]});
     case 'V':
-      return belvik::CalculatePresentValue({f[1], f[2], f[3]}, kPrevious);
+      return belvik::CalculatePresentValue({f[1], f[2], f[3]});
     default:
-      return belvik::LumpSumSchedule({f[1], f[2], f[3]}, kPrevious);
+      return belvik::CalculateLumpSum({f[1], f[2], f[3]});
   }
 }
 
@@ -42,9 +43,9 @@ belvik::Outcome Run(const std::vector<std::string>& f) {
 int main() {
   std::string line;
   while (std::getline(std::cin, line)) {
-    const belvik::Outcome outcome = Run(SplitTabs(line));
+    const belvik::Result result = Run(SplitTabs(line));
     std::string escaped;
-    for (const char c : outcome.box) {
+    for (const char c : result.text.value_or(std::string(kPrevious))) {
       if (c == '\r') {
         escaped += "\\r";
       } else if (c == '\n') {
@@ -53,6 +54,6 @@ int main() {
         escaped += c;
       }
     }
-    std::cout << static_cast<int>(outcome.failure) << '\t' << escaped << '\n';
+    std::cout << static_cast<int>(result.failure) << '\t' << escaped << '\n';
   }
 }

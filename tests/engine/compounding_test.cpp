@@ -46,14 +46,14 @@ TEST_P(PresentValueTest, DiscountsAndRoundsToFourPlaces) {
   EXPECT_EQ(got.value, c.value);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Compounding, PresentValueTest,
-    testing::Values(CompoundCase{"ten_years", 10000, 0.04, 10, 6755.6417},
-                    CompoundCase{"one_year", 100, 0.04, 1, 96.1538},
-                    CompoundCase{"zero_years", 0.5, 0.04, 0, 0.5},
-                    CompoundCase{"zero_rate", 10000, 0, 30, 10000},
-                    CompoundCase{"factor_underflows_to_tiny", 10000, 0.04, 18097, 0}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Compounding, PresentValueTest,
+                         testing::Values(CompoundCase{"ten_years", 10000, 0.04, 10, 6755.6417},
+                                         CompoundCase{"one_year", 100, 0.04, 1, 96.1538},
+                                         CompoundCase{"zero_years", 0.5, 0.04, 0, 0.5},
+                                         CompoundCase{"zero_rate", 10000, 0, 30, 10000},
+                                         CompoundCase{"factor_underflows_to_tiny", 10000, 0.04,
+                                                      18097, 0}),
+                         RowName());
 
 struct FaultCase {
   const char* name;
@@ -70,12 +70,11 @@ TEST_P(CompoundingFaultTest, StopsWithFloatingPointError) {
   EXPECT_EQ(PresentValue(c.amount, c.rate, c.years).failure, Failure::FloatingPoint);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Compounding, CompoundingFaultTest,
-    testing::Values(FaultCase{"zero_to_negative_power", 1, -1, -1},
-                    FaultCase{"negative_base_fractional_power", 1, -3, 0.5},
-                    FaultCase{"power_overflows", 1, 0.04, 18098}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Compounding, CompoundingFaultTest,
+                         testing::Values(FaultCase{"zero_to_negative_power", 1, -1, -1},
+                                         FaultCase{"negative_base_fractional_power", 1, -3, 0.5},
+                                         FaultCase{"power_overflows", 1, 0.04, 18098}),
+                         RowName());
 
 TEST(CompoundingFault, ProductOverflowWithFiniteGrowth) {
   EXPECT_EQ(FutureValue(1e308, 1, 1).failure, Failure::FloatingPoint);

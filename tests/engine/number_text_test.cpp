@@ -27,43 +27,37 @@ TEST_P(NumberFromTextTest, ReadsLeadingNumber) {
 
 INSTANTIATE_TEST_SUITE_P(
     Conversions, NumberFromTextTest,
-    testing::Values(TextCase{"empty", "", 0}, TextCase{"lone_point", ".", 0},
-                    TextCase{"trailing_point", "5.", 5}, TextCase{"leading_point", ".5", 0.5},
-                    TextCase{"second_point_stops", "1.2.3", 1.2},
-                    TextCase{"letters_stop", "12abc", 12},
-                    TextCase{"blank_between_digits", "1 000", 1000},
-                    TextCase{"tab_and_line_feed_skipped", "\t1\n2 .\t5", 12.5},
-                    TextCase{"comma_stops", "1,5", 1}, TextCase{"minus", "-3", -3},
-                    TextCase{"plus", "+7", 7}, TextCase{"blank_after_sign", "- 3", -3},
-                    TextCase{"double_sign", "--3", 0},
-                    TextCase{"exponent_form", "1E+15", 1e15},
-                    TextCase{"small_exponent_form", "1.5E-05", 1.5e-05},
-                    TextCase{"d_exponent", "2d3", 2000}, TextCase{"lower_e", "2e-1", 0.2},
-                    TextCase{"letter_without_exponent_digits", "7e", 7},
-                    TextCase{"exponent_sign_only", "7E+", 7},
-                    TextCase{"radix_prefix_is_not_a_number", "&H10", 0},
-                    TextCase{"octal_prefix_is_not_a_number", "&O17", 0},
-                    TextCase{"carriage_return_stops", "1\r2", 1},
-                    TextCase{"full_width_digit_stops", "1\xEF\xBC\x92", 1},
-                    TextCase{"nan_reads_zero", "nan", 0}, TextCase{"inf_reads_zero", "inf", 0},
-                    TextCase{"underflow_is_zero", "1e-999", 0},
-                    TextCase{"smallest_subnormal", "4.9406564584124654e-324",
-                             std::numeric_limits<double>::denorm_min()},
-                    TextCase{"largest_double", "1.7976931348623157e308",
-                             std::numeric_limits<double>::max()},
-                    TextCase{"leading_zeros", "000123.4500", 123.45},
-                    // Up to 15 digits and 10^22 one exact operation gives the nearest double;
-                    // past either border the reading must still round once, not twice.
-                    TextCase{"fifteen_digits", "123456789012.345", 123456789012.345},
-                    TextCase{"largest_exact_power", "1e22", 1e22},
-                    TextCase{"first_inexact_power", "1e23", 1e23},
-                    TextCase{"tiny_fraction", "1e-22", 1e-22},
-                    TextCase{"beyond_53_bits", "9007199254740993", 9007199254740992.0},
-                    TextCase{"sixteen_digit_fraction", "0.1000000000000001",
-                             0.1000000000000001},
-                    TextCase{"zero_mantissa_huge_exponent", "0e99999", 0},
-                    TextCase{"long_digit_run", std::string(400, '0') + "1." + std::string(300, '9'),
-                             2}),
+    testing::Values(
+        TextCase{"empty", "", 0}, TextCase{"lone_point", ".", 0},
+        TextCase{"trailing_point", "5.", 5}, TextCase{"leading_point", ".5", 0.5},
+        TextCase{"second_point_stops", "1.2.3", 1.2}, TextCase{"letters_stop", "12abc", 12},
+        TextCase{"blank_between_digits", "1 000", 1000},
+        TextCase{"tab_and_line_feed_skipped", "\t1\n2 .\t5", 12.5},
+        TextCase{"comma_stops", "1,5", 1}, TextCase{"minus", "-3", -3}, TextCase{"plus", "+7", 7},
+        TextCase{"blank_after_sign", "- 3", -3}, TextCase{"double_sign", "--3", 0},
+        TextCase{"exponent_form", "1E+15", 1e15},
+        TextCase{"small_exponent_form", "1.5E-05", 1.5e-05}, TextCase{"d_exponent", "2d3", 2000},
+        TextCase{"lower_e", "2e-1", 0.2}, TextCase{"letter_without_exponent_digits", "7e", 7},
+        TextCase{"exponent_sign_only", "7E+", 7},
+        TextCase{"radix_prefix_is_not_a_number", "&H10", 0},
+        TextCase{"octal_prefix_is_not_a_number", "&O17", 0},
+        TextCase{"carriage_return_stops", "1\r2", 1},
+        TextCase{"full_width_digit_stops", "1\xEF\xBC\x92", 1},
+        TextCase{"nan_reads_zero", "nan", 0}, TextCase{"inf_reads_zero", "inf", 0},
+        TextCase{"underflow_is_zero", "1e-999", 0},
+        TextCase{"smallest_subnormal", "4.9406564584124654e-324",
+                 std::numeric_limits<double>::denorm_min()},
+        TextCase{"largest_double", "1.7976931348623157e308", std::numeric_limits<double>::max()},
+        TextCase{"leading_zeros", "000123.4500", 123.45},
+        // Up to 15 digits and 10^22 one exact operation gives the nearest double;
+        // past either border the reading must still round once, not twice.
+        TextCase{"fifteen_digits", "123456789012.345", 123456789012.345},
+        TextCase{"largest_exact_power", "1e22", 1e22},
+        TextCase{"first_inexact_power", "1e23", 1e23}, TextCase{"tiny_fraction", "1e-22", 1e-22},
+        TextCase{"beyond_53_bits", "9007199254740993", 9007199254740992.0},
+        TextCase{"sixteen_digit_fraction", "0.1000000000000001", 0.1000000000000001},
+        TextCase{"zero_mantissa_huge_exponent", "0e99999", 0},
+        TextCase{"long_digit_run", std::string(400, '0') + "1." + std::string(300, '9'), 2}),
     RowName());
 
 TEST(NumberFromText, NegativeZeroKeepsItsSign) {
@@ -98,43 +92,48 @@ TEST_P(StrictNumberTest, AcceptsOnlyOnePlainNumber) {
 
 INSTANTIATE_TEST_SUITE_P(
     Conversions, StrictNumberTest,
-    testing::Values(
-        StrictCase{"digits", "5", 5, Failure::None},
-        StrictCase{"trailing_point", "5.", 5, Failure::None},
-        StrictCase{"leading_point", ".5", 0.5, Failure::None},
-        StrictCase{"blanks_around", " \t12.25 \t", 12.25, Failure::None},
-        StrictCase{"signs", "-3.5", -3.5, Failure::None},
-        StrictCase{"plus", "+3", 3, Failure::None},
-        StrictCase{"tiny_underflows_to_zero", "0.0000000000000000000000000000000000000000000000000"
-                                              "00000000000000000000000000000000000000000000000000"
-                                              "00000000000000000000000000000000000000000000000000"
-                                              "00000000000000000000000000000000000000000000000000"
-                                              "00000000000000000000000000000000000000000000000000"
-                                              "00000000000000000000000000000000000000000000000000"
-                                              "00000000000000000000000000000000000000000000000000"
-                                              "1",
-                   0, Failure::None},
-        StrictCase{"lone_point", ".", 0, Failure::TypeMismatch},
-        StrictCase{"empty_after_trim", "  ", 0, Failure::TypeMismatch},
-        StrictCase{"group_separator", "1,000", 0, Failure::TypeMismatch},
-        StrictCase{"exponent", "1e5", 0, Failure::TypeMismatch},
-        StrictCase{"currency", "\xC2\xA5" "5", 0, Failure::TypeMismatch},
-        StrictCase{"full_width_digit", "\xEF\xBC\x95", 0, Failure::TypeMismatch},
-        StrictCase{"nan", "nan", 0, Failure::TypeMismatch},
-        StrictCase{"inf", "inf", 0, Failure::TypeMismatch},
-        StrictCase{"blank_inside", "1 000", 0, Failure::TypeMismatch},
-        StrictCase{"two_points", "1.2.3", 0, Failure::TypeMismatch},
-        StrictCase{"sign_then_blank", "- 5", 0, Failure::TypeMismatch},
-        StrictCase{"line_feed_is_not_a_blank", "5\n", 0, Failure::TypeMismatch},
-        StrictCase{"radix_prefix", "&H10", 0, Failure::TypeMismatch},
-        StrictCase{"beyond_double_range", "2" "00000000000000000000000000000000000000000000000000"
-                                          "00000000000000000000000000000000000000000000000000"
-                                          "00000000000000000000000000000000000000000000000000"
-                                          "00000000000000000000000000000000000000000000000000"
-                                          "00000000000000000000000000000000000000000000000000"
-                                          "00000000000000000000000000000000000000000000000000"
-                                          "00000000",
-                   0, Failure::Overflow}),
+    testing::Values(StrictCase{"digits", "5", 5, Failure::None},
+                    StrictCase{"trailing_point", "5.", 5, Failure::None},
+                    StrictCase{"leading_point", ".5", 0.5, Failure::None},
+                    StrictCase{"blanks_around", " \t12.25 \t", 12.25, Failure::None},
+                    StrictCase{"signs", "-3.5", -3.5, Failure::None},
+                    StrictCase{"plus", "+3", 3, Failure::None},
+                    StrictCase{"tiny_underflows_to_zero",
+                               "0.0000000000000000000000000000000000000000000000000"
+                               "00000000000000000000000000000000000000000000000000"
+                               "00000000000000000000000000000000000000000000000000"
+                               "00000000000000000000000000000000000000000000000000"
+                               "00000000000000000000000000000000000000000000000000"
+                               "00000000000000000000000000000000000000000000000000"
+                               "00000000000000000000000000000000000000000000000000"
+                               "1",
+                               0, Failure::None},
+                    StrictCase{"lone_point", ".", 0, Failure::TypeMismatch},
+                    StrictCase{"empty_after_trim", "  ", 0, Failure::TypeMismatch},
+                    StrictCase{"group_separator", "1,000", 0, Failure::TypeMismatch},
+                    StrictCase{"exponent", "1e5", 0, Failure::TypeMismatch},
+                    StrictCase{"currency",
+                               "\xC2\xA5"
+                               "5",
+                               0, Failure::TypeMismatch},
+                    StrictCase{"full_width_digit", "\xEF\xBC\x95", 0, Failure::TypeMismatch},
+                    StrictCase{"nan", "nan", 0, Failure::TypeMismatch},
+                    StrictCase{"inf", "inf", 0, Failure::TypeMismatch},
+                    StrictCase{"blank_inside", "1 000", 0, Failure::TypeMismatch},
+                    StrictCase{"two_points", "1.2.3", 0, Failure::TypeMismatch},
+                    StrictCase{"sign_then_blank", "- 5", 0, Failure::TypeMismatch},
+                    StrictCase{"line_feed_is_not_a_blank", "5\n", 0, Failure::TypeMismatch},
+                    StrictCase{"radix_prefix", "&H10", 0, Failure::TypeMismatch},
+                    StrictCase{"beyond_double_range",
+                               "2"
+                               "00000000000000000000000000000000000000000000000000"
+                               "00000000000000000000000000000000000000000000000000"
+                               "00000000000000000000000000000000000000000000000000"
+                               "00000000000000000000000000000000000000000000000000"
+                               "00000000000000000000000000000000000000000000000000"
+                               "00000000000000000000000000000000000000000000000000"
+                               "00000000",
+                               0, Failure::Overflow}),
     RowName());
 
 struct Int16Case {
@@ -221,47 +220,43 @@ TEST_P(FormsTest, WritesFifteenSignificantDigits) {
 
 INSTANTIATE_TEST_SUITE_P(
     Forms, FormsTest,
-    testing::Values(FormCase{"whole", 12100, "12100", "12100"},
-                    FormCase{"fraction", 3.5, "3.5", "3.5"},
-                    FormCase{"below_one", 0.5, ".5", "0.5"},
-                    FormCase{"negative_below_one", -0.5, "-.5", "-0.5"},
-                    FormCase{"smallest_plain", 0.0001, ".0001", "0.0001"},
-                    FormCase{"below_plain_range", 0.00001, "1E-05", "1E-05"},
-                    FormCase{"fifteen_digits", 123456789012345, "123456789012345",
-                             "123456789012345"},
-                    FormCase{"sixteen_digits", 1234567890123456, "1.23456789012346E+15",
-                             "1.23456789012346E+15"},
-                    FormCase{"gain_noise_hidden", 5543.5894 - 5000, "543.5894", "543.5894"},
-                    FormCase{"sum_noise_hidden", 0.1 + 0.2, ".3", "0.3"},
-                    FormCase{"zero", 0, "0", "0"}, FormCase{"negative_zero", -0.0, "0", "0"},
-                    FormCase{"exponent_one_digit_padded", 1e15, "1E+15", "1E+15"},
-                    FormCase{"exponent_three_digits", 1.5e300, "1.5E+300", "1.5E+300"},
-                    FormCase{"negative_exponent_form", -1.00000000000655e-05,
-                             "-1.00000000000655E-05", "-1.00000000000655E-05"},
-                    FormCase{"trailing_zeros_padded", 1e14, "100000000000000",
-                             "100000000000000"},
-                    FormCase{"rounds_up_to_next_power", 999999999999999.9, "1E+15", "1E+15"},
-                    // Exactly representable ties at the 16th significant digit go even.
-                    FormCase{"tie_at_sixteenth_digit_down", 100000000000000.5, "100000000000000",
-                             "100000000000000"},
-                    FormCase{"tie_at_sixteenth_digit_up", 100000000000001.5, "100000000000002",
-                             "100000000000002"},
-                    // The largest value written straight from its ten-thousandths, and the
-                    // first one past it, whose 16th digit must be rounded away.
-                    FormCase{"fifteen_digits_with_four_places", 99999999999.9999,
-                             "99999999999.9999", "99999999999.9999"},
-                    FormCase{"sixteen_digits_with_four_places", 100000000000.0001,
-                             "100000000000", "100000000000"},
-                    FormCase{"below_ten_thousandths", 0.00015, ".00015", "0.00015"},
-                    // Subnormals hold fewer digits than a shortest form suggests.
-                    FormCase{"smallest_subnormal", std::numeric_limits<double>::denorm_min(),
-                             "4.94065645841247E-324", "4.94065645841247E-324"},
-                    // Never written by a calculator; they used to come out as fragments ("if", "na").
-                    FormCase{"infinity", std::numeric_limits<double>::infinity(), "inf", "inf"},
-                    FormCase{"negative_infinity", -std::numeric_limits<double>::infinity(),
-                             "-inf", "-inf"},
-                    FormCase{"not_a_number", std::numeric_limits<double>::quiet_NaN(), "nan",
-                             "nan"}),
+    testing::Values(
+        FormCase{"whole", 12100, "12100", "12100"}, FormCase{"fraction", 3.5, "3.5", "3.5"},
+        FormCase{"below_one", 0.5, ".5", "0.5"},
+        FormCase{"negative_below_one", -0.5, "-.5", "-0.5"},
+        FormCase{"smallest_plain", 0.0001, ".0001", "0.0001"},
+        FormCase{"below_plain_range", 0.00001, "1E-05", "1E-05"},
+        FormCase{"fifteen_digits", 123456789012345, "123456789012345", "123456789012345"},
+        FormCase{"sixteen_digits", 1234567890123456, "1.23456789012346E+15",
+                 "1.23456789012346E+15"},
+        FormCase{"gain_noise_hidden", 5543.5894 - 5000, "543.5894", "543.5894"},
+        FormCase{"sum_noise_hidden", 0.1 + 0.2, ".3", "0.3"}, FormCase{"zero", 0, "0", "0"},
+        FormCase{"negative_zero", -0.0, "0", "0"},
+        FormCase{"exponent_one_digit_padded", 1e15, "1E+15", "1E+15"},
+        FormCase{"exponent_three_digits", 1.5e300, "1.5E+300", "1.5E+300"},
+        FormCase{"negative_exponent_form", -1.00000000000655e-05, "-1.00000000000655E-05",
+                 "-1.00000000000655E-05"},
+        FormCase{"trailing_zeros_padded", 1e14, "100000000000000", "100000000000000"},
+        FormCase{"rounds_up_to_next_power", 999999999999999.9, "1E+15", "1E+15"},
+        // Exactly representable ties at the 16th significant digit go even.
+        FormCase{"tie_at_sixteenth_digit_down", 100000000000000.5, "100000000000000",
+                 "100000000000000"},
+        FormCase{"tie_at_sixteenth_digit_up", 100000000000001.5, "100000000000002",
+                 "100000000000002"},
+        // The largest value written straight from its ten-thousandths, and the
+        // first one past it, whose 16th digit must be rounded away.
+        FormCase{"fifteen_digits_with_four_places", 99999999999.9999, "99999999999.9999",
+                 "99999999999.9999"},
+        FormCase{"sixteen_digits_with_four_places", 100000000000.0001, "100000000000",
+                 "100000000000"},
+        FormCase{"below_ten_thousandths", 0.00015, ".00015", "0.00015"},
+        // Subnormals hold fewer digits than a shortest form suggests.
+        FormCase{"smallest_subnormal", std::numeric_limits<double>::denorm_min(),
+                 "4.94065645841247E-324", "4.94065645841247E-324"},
+        // Never written by a calculator; they used to come out as fragments ("if", "na").
+        FormCase{"infinity", std::numeric_limits<double>::infinity(), "inf", "inf"},
+        FormCase{"negative_infinity", -std::numeric_limits<double>::infinity(), "-inf", "-inf"},
+        FormCase{"not_a_number", std::numeric_limits<double>::quiet_NaN(), "nan", "nan"}),
     RowName());
 
 }  // namespace

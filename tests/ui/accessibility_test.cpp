@@ -8,21 +8,15 @@
 #include <QSet>
 #include <QTest>
 
-#include "frmbelvik.h"
-#include "window_probe.h"
+#include "window_test.h"
 
-using probe::Control;
-
-namespace {
-
-QAccessibleInterface* Accessible(const frmbelvik& window, const char* name) {
-  return QAccessible::queryAccessibleInterface(Control(window, name));
-}
-
-}  // namespace
-
-class AccessibilityTest : public QObject {
+class AccessibilityTest : public WindowTest {
   Q_OBJECT
+
+ private:
+  QAccessibleInterface* Accessible(const QString& name) const {
+    return QAccessible::queryAccessibleInterface(Control(name));
+  }
 
  private slots:
   void controlsAreNamedForWhatTheyDo_data() {
@@ -31,26 +25,34 @@ class AccessibilityTest : public QObject {
     QTest::addColumn<int>("role");
     const int edit = QAccessible::EditableText;
     const int button = QAccessible::Button;
-    QTest::newRow("inflation box by its label") << "txtJE(0)" << "年平均通货膨胀率(%)：" << edit;
-    QTest::newRow("living cost box by its label") << "txtJE(1)" << "我每月需要生活费（按现值）："
-                                                  << edit;
-    QTest::newRow("retirement age box by its label") << "txtYear(2)" << "退休年龄：" << edit;
-    QTest::newRow("sentence years box by the words after it") << "txtYear(3)" << "年后" << edit;
+    QTest::newRow("inflation box by its label") << "txtJE(0)"
+                                                << "年平均通货膨胀率(%)：" << edit;
+    QTest::newRow("living cost box by its label") << "txtJE(1)"
+                                                  << "我每月需要生活费（按现值）：" << edit;
+    QTest::newRow("retirement age box by its label") << "txtYear(2)"
+                                                     << "退休年龄：" << edit;
+    QTest::newRow("sentence years box by the words after it") << "txtYear(3)"
+                                                              << "年后" << edit;
     QTest::newRow("sentence amount box by the words after it")
-        << "txtJE(2)" << "元，相当于现在的多少钱？" << edit;
-    QTest::newRow("return box without a colon") << "txtJE(7)" << "预计年平均收益率(%)" << edit;
-    QTest::newRow("investment button") << "Command1" << "计算定投" << button;
-    QTest::newRow("pension button") << "cmdYLJ" << "计算养老金" << button;
-    QTest::newRow("present value button") << "cmdPVIF" << "计算现值" << button;
-    QTest::newRow("lump sum button") << "cmdFVIF" << "计算单笔投资" << button;
+        << "txtJE(2)"
+        << "元，相当于现在的多少钱？" << edit;
+    QTest::newRow("return box without a colon") << "txtJE(7)"
+                                                << "预计年平均收益率(%)" << edit;
+    QTest::newRow("investment button") << "Command1"
+                                       << "计算定投" << button;
+    QTest::newRow("pension button") << "cmdYLJ"
+                                    << "计算养老金" << button;
+    QTest::newRow("present value button") << "cmdPVIF"
+                                          << "计算现值" << button;
+    QTest::newRow("lump sum button") << "cmdFVIF"
+                                     << "计算单笔投资" << button;
   }
 
   void controlsAreNamedForWhatTheyDo() {
     QFETCH(QString, control);
     QFETCH(QString, name);
     QFETCH(int, role);
-    frmbelvik window(probe::MessageLog().seam());
-    QAccessibleInterface* accessible = Accessible(window, control.toUtf8());
+    QAccessibleInterface* accessible = Accessible(control);
     QVERIFY(accessible);
     QCOMPARE(accessible->text(QAccessible::Name), name);
     QCOMPARE(static_cast<int>(accessible->role()), role);
@@ -59,10 +61,9 @@ class AccessibilityTest : public QObject {
   // Every focusable control, the hidden panes' too, has a name of its own: four "计算"
   // buttons or fourteen nameless boxes would be indistinguishable when read aloud.
   void everyFocusableControlHasItsOwnName() {
-    frmbelvik window(probe::MessageLog().seam());
     QSet<QString> names;
     int controls = 0;
-    for (QWidget* widget : window.findChildren<QWidget*>()) {
+    for (QWidget* widget : window().findChildren<QWidget*>()) {
       if (!qobject_cast<QLineEdit*>(widget) && !qobject_cast<QPushButton*>(widget) &&
           !qobject_cast<QPlainTextEdit*>(widget)) {
         continue;
@@ -76,16 +77,16 @@ class AccessibilityTest : public QObject {
     QCOMPARE(names.size(), controls - 1);  // the two 投资年限 boxes share their label's words
   }
 
-  void resultBoxReadsBackExactly() {
-    frmbelvik window(probe::MessageLog().seam());
-    Control<QLineEdit>(window, "txtYear(4)")->setText(QStringLiteral("2"));
-    Control<QPushButton>(window, "Command1")->click();
-    QAccessibleInterface* box = Accessible(window, "txtJG");
+  // A screen reader reads the lines as the box shows them, one line break each.
+  void resultBoxReadsItsLines() {
+    Fill(Pane("mnuDT"), {"300", "0", "10", "2"});
+    Calculate(Pane("mnuDT"));
+    QAccessibleInterface* box = Accessible("txtJG");
     QCOMPARE(box->text(QAccessible::Name), QStringLiteral("计算结果"));
     const QString expected = QStringLiteral(
-        "总投入本金7200元，本利合计8316元。\r\n"
-        "第1年投入3600元，每月投入300\r\n"
-        "第2年投入3600元，每月投入300\r\n");
+        "总投入本金7200元，本利合计8316元。\n"
+        "第1年投入3600元，每月投入300\n"
+        "第2年投入3600元，每月投入300\n");
     QAccessibleTextInterface* text = box->textInterface();
     QVERIFY(text);
     QCOMPARE(text->text(0, text->characterCount()), expected);

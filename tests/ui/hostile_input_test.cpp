@@ -2,59 +2,31 @@
 // filters (setText and a clipboard paste): every box of every pane in turn, then its button.
 // Each click must end within a second with a result or one of the calculators' messages, and
 // the window must still calculate correctly afterwards.
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QSet>
 #include <QTest>
-#include <vector>
 
 #include "failure_message.h"
-#include "fonts.h"
-#include "frmbelvik.h"
-#include "window_probe.h"
-
-using probe::Control;
+#include "window_test.h"
 
 namespace {
 
-struct Box {
-  const char* name;
-  const char* usual;  // the worked example's text
-};
-
-// Each pane with the worked example its boxes hold between hostile texts.
-struct Pane {
+// Each pane's worked example, which its boxes hold between hostile texts, and the first line of
+// the result it gives.
+struct Example {
   const char* menu;
-  const char* button;
-  std::vector<Box> boxes;
-  const char* firstLine;  // of the worked example's result
+  QStringList texts;  // in the order the calculator reads them
+  const char* firstLine;
 };
 
-const std::vector<Pane> kPanes = {
-    {"mnuDT",
-     "Command1",
-     {{"txtJE(3)", "300"}, {"txtJE(4)", "0"}, {"txtJE(5)", "10"}, {"txtYear(4)", "3"}},
-     "总投入本金10800元，本利合计13107.6元。"},
-    {"mnuYLJ",
-     "cmdYLJ",
-     {{"txtJE(0)", "3"},
-      {"txtJE(1)", "2000"},
-      {"txtYear(0)", "3"},
-      {"txtYear(1)", "50"},
-      {"txtYear(2)", "55"}},
-     "总计需要养老金：88576.7099元。"},
-    {"mnuPVIF",
-     "cmdPVIF",
-     {{"txtJE(0)", "4"}, {"txtJE(2)", "10000"}, {"txtYear(3)", "10"}},
-     "6755.6417"},
-    {"munFVIF",
-     "cmdFVIF",
-     {{"txtJE(6)", "10000"}, {"txtJE(7)", "10"}, {"txtYear(5)", "2"}},
-     "2年后本利合计：12100元。"},
+const QList<Example> kExamples = {
+    {"mnuDT", {"300", "0", "10", "3"}, "总投入本金10800元，本利合计13107.6元。"},
+    {"mnuYLJ", {"3", "2000", "3", "50", "55"}, "总计需要养老金：88576.7099元。"},
+    {"mnuPVIF", {"4", "10000", "10"}, "6755.6417"},
+    {"munFVIF", {"10000", "10", "2"}, "2年后本利合计：12100元。"},
 };
 
 QSet<QString> KnownPrompts() {
@@ -85,12 +57,10 @@ QString Repeated(const QString& piece, int times) {
 
 }  // namespace
 
-class HostileInputTest : public QObject {
+class HostileInputTest : public WindowTest {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { belvik::ui::UseInterfaceFonts(); }
-
   void everyBoxEndsInAResultOrAKnownMessage_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("way");
@@ -120,18 +90,16 @@ class HostileInputTest : public QObject {
     QFETCH(QString, text);
     QFETCH(QString, way);
     const QSet<QString> known = KnownPrompts();
-    probe::MessageLog messages;
-    frmbelvik window(messages.seam());
-    window.show();
-    auto* result = Control<QPlainTextEdit>(window, "txtJG");
+    window().show();
+    auto* result = ResultBox();
 
-    for (const Pane& pane : kPanes) {
-      probe::Choose(window, pane.menu);
-      for (const Box& box : pane.boxes) {
-        Control<QLineEdit>(window, box.name)->setText(QString::fromUtf8(box.usual));
-      }
-      for (const Box& hostile : pane.boxes) {
-        auto* edit = Control<QLineEdit>(window, hostile.name);
+    for (const Example& example : kExamples) {
+      const belvik::ui::PaneRow& pane = Pane(example.menu);
+      Choose(pane);
+      Fill(pane, example.texts);
+      for (std::size_t k = 0; k < pane.boxes().size(); ++k) {
+        const char* hostile = pane.boxes()[k].name;
+        auto* edit = Control<QLineEdit>(hostile);
         Put(edit, text, way);
         // No box has a length limit: a long paste must reach the calculator whole.
         if (text.size() > 32767) QCOMPARE(edit->text(), text);
@@ -139,10 +107,10 @@ class HostileInputTest : public QObject {
 
         QElapsedTimer timer;
         timer.start();
-        QTest::mouseClick(Control(window, pane.button), Qt::LeftButton);
+        Calculate(pane);
         const qint64 elapsed = timer.elapsed();
 
-        const QByteArray where = QByteArray(pane.button) + " with " + hostile.name;
+        const QByteArray where = QByteArray(pane.button) + " with " + hostile;
         QVERIFY2(elapsed < 1000, where + " took " + QByteArray::number(elapsed) + " ms");
         if (messages.shown.empty()) {
           QVERIFY2(!result->toPlainText().isEmpty(), where + ": neither result nor message");
@@ -154,15 +122,15 @@ class HostileInputTest : public QObject {
         }
 
         // Back to the worked example: the window still calculates, and correctly.
-        edit->setText(QString::fromUtf8(hostile.usual));
+        edit->setText(example.texts[static_cast<qsizetype>(k)]);
         messages.shown.clear();
-        QTest::mouseClick(Control(window, pane.button), Qt::LeftButton);
+        Calculate(pane);
         QVERIFY2(messages.shown.empty(), where + ": the next calculation failed");
-        QVERIFY2(result->toPlainText().startsWith(QString::fromUtf8(pane.firstLine)),
+        QVERIFY2(result->toPlainText().startsWith(QString::fromUtf8(example.firstLine)),
                  where + ": the next calculation went wrong");
       }
     }
-    QVERIFY(window.isVisible());
+    QVERIFY(window().isVisible());
   }
 };
 

@@ -4,25 +4,18 @@
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTest>
 
-#include "exact_text.h"
-#include "fonts.h"
-#include "frmbelvik.h"
-#include "window_probe.h"
+#include "window_test.h"
 
-using probe::Control;
 using probe::Keystrokes;
 using probe::Typed;
 
-class KeystrokeFilterTest : public QObject {
+class KeystrokeFilterTest : public WindowTest {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { belvik::ui::UseInterfaceFonts(); }
-
   void typingIntoABox_data() {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("before");
@@ -73,27 +66,23 @@ class KeystrokeFilterTest : public QObject {
     QFETCH(QString, before);
     QFETCH(Keystrokes, keys);
     QFETCH(QString, after);
-    frmbelvik window;
-    auto* edit = Control<QLineEdit>(window, box.toUtf8());
+    auto* edit = Control<QLineEdit>(box);
     edit->setText(before);
     probe::Press(edit, keys);
     QCOMPARE(edit->text(), after);
   }
 
   void enterTriggersNothing() {
-    probe::MessageLog messages;
-    frmbelvik window(messages.seam());
-    auto* edit = Control<QLineEdit>(window, "txtYear(4)");
+    auto* edit = Control<QLineEdit>("txtYear(4)");
     QSignalSpy returns(edit, &QLineEdit::returnPressed);
     probe::Press(edit, {probe::kEnter});
     QCOMPARE(returns.count(), 0);
     QVERIFY(messages.shown.empty());
-    QCOMPARE(Control<QPlainTextEdit>(window, "txtJG")->toPlainText(), QStringLiteral("计算结果"));
+    QCOMPARE(ResultBox()->toPlainText(), QStringLiteral("计算结果"));
   }
 
   void pasteFromTheContextMenuIsTakenAsIs() {
-    frmbelvik window;
-    auto* edit = Control<QLineEdit>(window, "txtJE(3)");
+    auto* edit = Control<QLineEdit>("txtJE(3)");
     edit->clear();
     QApplication::clipboard()->setText(QStringLiteral("-1,5"));
     edit->paste();
@@ -135,8 +124,7 @@ class KeystrokeFilterTest : public QObject {
     QFETCH(QString, before);
     QFETCH(QString, commit);
     QFETCH(QString, after);
-    frmbelvik window;
-    auto* edit = Control<QLineEdit>(window, box.toUtf8());
+    auto* edit = Control<QLineEdit>(box);
     edit->setText(before);
     QInputMethodEvent event;
     event.setCommitString(commit);
@@ -155,30 +143,29 @@ class KeystrokeFilterTest : public QObject {
   }
   void resultBoxTakesNoTyping() {
     QFETCH(Keystrokes, keys);
-    frmbelvik window;
-    auto* box = Control<QPlainTextEdit>(window, "txtJG");
+    auto* box = ResultBox();
     const QString schedule = QStringLiteral("2年后本利合计：12100元。\r\n第1年\r\n");
-    belvik::ui::SetExactText(box, schedule);
+    box->showText(schedule);
     QApplication::clipboard()->setText(QStringLiteral("999"));
     box->moveCursor(QTextCursor::End);
+    const QString shown = box->toPlainText();
     probe::Press(box, keys);
-    QCOMPARE(box->toPlainText(), schedule);
+    QCOMPARE(box->toPlainText(), shown);
+    QCOMPARE(box->text(), schedule);
   }
 
   void resultBoxCopiesItsScheduleWithLineEnds() {
-    frmbelvik window;
-    auto* box = Control<QPlainTextEdit>(window, "txtJG");
+    auto* box = ResultBox();
     const QString schedule = QStringLiteral("2年后本利合计：12100元。\r\n第1年\r\n");
-    belvik::ui::SetExactText(box, schedule);
+    box->showText(schedule);
     QApplication::clipboard()->clear();
     probe::Press(box, {probe::kCtrlA, probe::kCtrlC});
     QCOMPARE(QApplication::clipboard()->text(), schedule);
-    QCOMPARE(box->toPlainText(), schedule);
+    QCOMPARE(box->text(), schedule);
   }
 
   void resultBoxDropsInputMethodCommits() {
-    frmbelvik window;
-    auto* box = Control<QPlainTextEdit>(window, "txtJG");
+    auto* box = ResultBox();
     QInputMethodEvent event;
     event.setCommitString(QStringLiteral("12"));
     QApplication::sendEvent(box, &event);

@@ -1,36 +1,30 @@
 // The menu commands: which pane each one shows, what it resets, where the result box goes,
 // and which controls Tab then visits.
 #include <QApplication>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QTest>
 
-#include "exact_text.h"
-#include "fonts.h"
-#include "frmbelvik.h"
 #include "pane_geometry.h"
-#include "window_probe.h"
+#include "window_test.h"
 
+using belvik::ui::kPanes;
+using belvik::ui::PaneRow;
 using belvik::ui::TwipsRect;
-using probe::Control;
 
 Q_DECLARE_METATYPE(belvik::ui::TwipsRect)
 
 namespace {
 
-const QStringList kFrames = {"frmYLJ", "frmPVIF", "frmDT", "frmFVIF"};
-const QStringList kMenus = {"mnuDT", "mnuYLJ", "mnuPVIF", "munFVIF"};
-const QStringList kInputs = {"txtJE(1)",   "txtJE(2)",   "txtJE(3)",   "txtJE(4)",   "txtJE(5)",
-                             "txtJE(6)",   "txtJE(7)",   "txtYear(0)", "txtYear(1)", "txtYear(2)",
-                             "txtYear(3)", "txtYear(4)", "txtYear(5)"};
-
-QString FrameOf(const QString& menu) {
-  if (menu == "mnuDT") return "frmDT";
-  if (menu == "mnuYLJ") return "frmYLJ";
-  if (menu == "mnuPVIF") return "frmPVIF";
-  return "frmFVIF";
+// Every input box but the inflation box, which the pension pane resets.
+QStringList OwnInputBoxes() {
+  QStringList boxes;
+  for (const PaneRow& pane : kPanes) {
+    for (const belvik::ui::PaneBox& box : pane.boxes()) {
+      if (box.name != belvik::ui::kInflationBox.name) boxes.append(box.name);
+    }
+  }
+  return boxes;
 }
 
 // The client area of the example, 11880 by 7200 twips, in this screen's pixels.
@@ -41,11 +35,10 @@ QSize ExampleClientArea(const QWidget& window) {
 
 }  // namespace
 
-class PaneSwitchTest : public QObject {
+class PaneSwitchTest : public WindowTest {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { belvik::ui::UseInterfaceFonts(); }
 
   void exampleClientAreaGeometry_data() {
     QTest::addColumn<float>("top");
@@ -74,58 +67,55 @@ class PaneSwitchTest : public QObject {
   void windowLaysOutTheExampleClientArea() {
     QFETCH(QString, menu);
     QFETCH(TwipsRect, resultBox);
-    frmbelvik window;
-    window.layOutFrames(ExampleClientArea(window));
-    probe::Choose(window, menu.toUtf8());
-    for (const QString& name : kFrames) {
-      const auto* frame = Control(window, name.toUtf8());
-      ExpectNear(frame, {100, 500, 11680, 6500});
-    }
-    ExpectNear(Control(window, "txtJG"), resultBox);
+    window().layOutFrames(ExampleClientArea(window()));
+    Choose(Pane(menu));
+    for (const PaneRow& pane : kPanes) ExpectNear(Control(pane.frame), {100, 500, 11680, 6500});
+    ExpectNear(ResultBox(), resultBox);
   }
 
   void switchFromEveryPaneToEveryPane_data() {
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("to");
-    for (const QString& from : kMenus) {
-      for (const QString& to : kMenus) {
-        const QString row = from == to ? to + " chosen again" : from + " to " + to;
-        QTest::newRow(qPrintable(row)) << from << to;
+    for (const PaneRow& from : kPanes) {
+      for (const PaneRow& to : kPanes) {
+        const QString row = &from == &to ? QStringLiteral("%1 chosen again").arg(to.menu)
+                                         : QStringLiteral("%1 to %2").arg(from.menu, to.menu);
+        QTest::newRow(qPrintable(row)) << from.menu << to.menu;
       }
     }
   }
   void switchFromEveryPaneToEveryPane() {
     QFETCH(QString, from);
     QFETCH(QString, to);
-    frmbelvik window;
-    window.show();
-    probe::Choose(window, from.toUtf8());
-    for (const QString& name : kInputs) Control<QLineEdit>(window, name.toUtf8())->setText("7");
-    Control<QLineEdit>(window, "txtJE(0)")->setText("6");
-    const QString helpBefore = Control<QLabel>(window, "Label15")->text();
-    auto* result = Control<QPlainTextEdit>(window, "txtJG");
-    belvik::ui::SetExactText(result, QStringLiteral("一年后本利合计：1元。\r\n"));
+    window().show();
+    Choose(Pane(from));
+    for (const QString& name : OwnInputBoxes()) Control<QLineEdit>(name)->setText("7");
+    Control<QLineEdit>("txtJE(0)")->setText("6");
+    const QString helpBefore = Control<QLabel>("Label15")->text();
+    Calculate(Pane(from));
+    QVERIFY(window().shownResult());
 
-    probe::Choose(window, to.toUtf8());
+    Choose(Pane(to));
 
-    for (const QString& frame : kFrames) {
-      QCOMPARE(Control(window, frame.toUtf8())->isVisible(), frame == FrameOf(to));
+    for (const PaneRow& pane : kPanes) {
+      QCOMPARE(Control(pane.frame)->isVisible(), pane.menu == Pane(to).menu);
     }
     const bool inflationRow = to == "mnuYLJ" || to == "mnuPVIF";
-    QCOMPARE(Control(window, "Label2")->isVisible(), inflationRow);
-    QCOMPARE(Control(window, "txtJE(0)")->isVisible(), inflationRow);
-    QCOMPARE(Control<QLineEdit>(window, "txtJE(0)")->text(), QString(to == "mnuYLJ" ? "4" : "6"));
-    for (const QString& name : kInputs) {
-      QCOMPARE(Control<QLineEdit>(window, name.toUtf8())->text(), QStringLiteral("7"));
+    QCOMPARE(Control("Label2")->isVisible(), inflationRow);
+    QCOMPARE(Control("txtJE(0)")->isVisible(), inflationRow);
+    QCOMPARE(Control<QLineEdit>("txtJE(0)")->text(), QString(to == "mnuYLJ" ? "4" : "6"));
+    for (const QString& name : OwnInputBoxes()) {
+      QCOMPARE(Control<QLineEdit>(name)->text(), QStringLiteral("7"));
     }
-    QCOMPARE(result->toPlainText(), QStringLiteral("计算结果"));
+    QCOMPARE(ResultBox()->toPlainText(), QStringLiteral("计算结果"));
+    QVERIFY(!window().shownResult());
     if (to == "mnuPVIF") {
-      QCOMPARE(Control<QLabel>(window, "Label15")->text(),
+      QCOMPARE(Control<QLabel>("Label15")->text(),
                QStringLiteral("　　本功能也可以用来计算未来需用资金，当前所需投资的本金数额。"
                               "可在通货膨胀率一栏中填入预期年平均收益率，\r\n"
                               "“年”前的输入框中填入投资年限，“元”前输入框填入需用资金数额。"));
     } else {
-      QCOMPARE(Control<QLabel>(window, "Label15")->text(), helpBefore);
+      QCOMPARE(Control<QLabel>("Label15")->text(), helpBefore);
     }
   }
 
@@ -140,31 +130,29 @@ class PaneSwitchTest : public QObject {
   void resultBoxSitsBelowThePaneRows() {
     QFETCH(QString, menu);
     QFETCH(float, top);
-    frmbelvik window;
-    window.show();
-    probe::Choose(window, menu.toUtf8());
-    const auto* box = Control(window, "txtJG");
-    const auto* frame = Control(window, FrameOf(menu).toUtf8());
+    window().show();
+    Choose(Pane(menu));
+    const QWidget* box = ResultBox();
+    const QWidget* frame = Control(Pane(menu).frame);
     QVERIFY(probe::WithinAPixel(probe::InTwips(box).top, top, box));
     for (const QWidget* row : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-      const QRect inWindow(row->mapTo(&window, QPoint(0, 0)), row->size());
-      QVERIFY2(inWindow.bottom() < box->mapTo(&window, QPoint(0, 0)).y(),
+      const QRect inWindow(row->mapTo(&window(), QPoint(0, 0)), row->size());
+      QVERIFY2(inWindow.bottom() < box->mapTo(&window(), QPoint(0, 0)).y(),
                qPrintable(row->objectName()));
     }
     // 100 twips inside the frame's left, right and bottom edges, and drawn over the frame.
-    const QRect boxInWindow(box->mapTo(&window, QPoint(0, 0)), box->size());
-    const QRect frameInWindow(frame->mapTo(&window, QPoint(0, 0)), frame->size());
+    const QRect boxInWindow(box->mapTo(&window(), QPoint(0, 0)), box->size());
+    const QRect frameInWindow(frame->mapTo(&window(), QPoint(0, 0)), frame->size());
     QVERIFY(frameInWindow.contains(boxInWindow));
-    QVERIFY(box->isAncestorOf(window.childAt(boxInWindow.center())));
+    QVERIFY(box->isAncestorOf(window().childAt(boxInWindow.center())));
   }
 
   void resultBoxKeepsItsBottomEdgeWhenItMovesDown() {
-    frmbelvik window;
-    probe::Choose(window, "munFVIF");
-    const QRect before = Control(window, "txtJG")->geometry();
-    probe::Choose(window, "mnuPVIF");
-    const QRect after = Control(window, "txtJG")->geometry();
-    const float perPixel = belvik::ui::TwipsPerPixel(window.screen());
+    Choose(Pane("munFVIF"));
+    const QRect before = ResultBox()->geometry();
+    Choose(Pane("mnuPVIF"));
+    const QRect after = ResultBox()->geometry();
+    const float perPixel = belvik::ui::TwipsPerPixel(window().screen());
     QVERIFY(qAbs((after.top() - before.top()) * perPixel - 600) <= perPixel);
     QCOMPARE(after.bottom(), before.bottom());
     QCOMPARE(after.left(), before.left());
@@ -189,12 +177,11 @@ class PaneSwitchTest : public QObject {
   void tabVisitsOnlyTheVisiblePane() {
     QFETCH(QString, menu);
     QFETCH(QStringList, visits);
-    frmbelvik window;
-    window.show();
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    probe::Choose(window, menu.toUtf8());
-    Control(window, visits.front().toUtf8())->setFocus();
+    window().show();
+    window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window()));
+    Choose(Pane(menu));
+    Control(visits.front())->setFocus();
     QStringList visited = {QApplication::focusWidget()->objectName()};
     while (visited.size() < visits.size()) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -204,11 +191,10 @@ class PaneSwitchTest : public QObject {
   }
 
   void focusStartsInTheResultBox() {
-    frmbelvik window;
-    window.show();
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    QCOMPARE(QApplication::focusWidget(), Control(window, "txtJG"));
+    window().show();
+    window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window()));
+    QCOMPARE(QApplication::focusWidget(), ResultBox());
   }
 
  private:

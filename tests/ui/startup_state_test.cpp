@@ -4,15 +4,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QTest>
 
 #include "belvik/version.h"
-#include "fonts.h"
-#include "frmbelvik.h"
-#include "window_probe.h"
-
-using probe::Control;
+#include "window_test.h"
 
 namespace {
 
@@ -31,21 +26,17 @@ QRect Drawn(const QWidget* control) {
 
 }  // namespace
 
-class StartupStateTest : public QObject {
+class StartupStateTest : public WindowTest {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { belvik::ui::UseInterfaceFonts(); }
-
   void captionComesFromTheVersionRecord() {
-    frmbelvik window;
-    QCOMPARE(window.windowTitle(), QStringLiteral("Fenmoor beta 1.0.6 by ") +
-                                       QString::fromUtf8(belvik::version::kLegalCopyright));
+    QCOMPARE(window().windowTitle(), QStringLiteral("Fenmoor beta 1.0.6 by ") +
+                                         QString::fromUtf8(belvik::version::kLegalCopyright));
   }
 
   void iconHoldsTheProgramImages() {
-    frmbelvik window;
-    const QList<QSize> sizes = window.windowIcon().availableSizes();
+    const QList<QSize> sizes = window().windowIcon().availableSizes();
     for (const QSize size : {QSize(16, 16), QSize(32, 32), QSize(48, 48)}) {
       QVERIFY2(sizes.contains(size), qPrintable(QString::number(size.width())));
     }
@@ -65,9 +56,8 @@ class StartupStateTest : public QObject {
   void opensOnThePeriodicInvestmentPane() {
     QFETCH(QString, control);
     QFETCH(bool, shown);
-    frmbelvik window;
-    window.show();
-    QCOMPARE(Control(window, control.toUtf8())->isVisible(), shown);
+    window().show();
+    QCOMPARE(Control(control)->isVisible(), shown);
   }
 
   void inputBoxesHoldTheirDefaults_data() {
@@ -105,23 +95,20 @@ class StartupStateTest : public QObject {
   void inputBoxesHoldTheirDefaults() {
     QFETCH(QString, box);
     QFETCH(QString, text);
-    frmbelvik window;
-    QCOMPARE(Control<QLineEdit>(window, box.toUtf8())->text(), text);
+    QCOMPARE(Control<QLineEdit>(box)->text(), text);
   }
 
   void resultBoxHoldsThePlaceholderBelowTheFirstRows() {
-    frmbelvik window;
-    const auto* box = Control<QPlainTextEdit>(window, "txtJG");
+    const auto* box = ResultBox();
     QCOMPARE(box->toPlainText(), QStringLiteral("计算结果"));
-    QVERIFY(box->parentWidget() == window.centralWidget());
+    QVERIFY(box->parentWidget() == window().centralWidget());
     const belvik::ui::TwipsRect at = probe::InTwips(box);
     QVERIFY2(probe::WithinAPixel(at.left, 200, box), qPrintable(QString::number(at.left)));
     QVERIFY2(probe::WithinAPixel(at.top, 1600, box), qPrintable(QString::number(at.top)));
   }
 
   void resultBoxDrawsItsSerifFaceInChinese() {
-    frmbelvik window;
-    const QFont font = Control(window, "txtJG")->font();
+    const QFont font = Control("txtJG")->font();
     QCOMPARE(font.family(), QStringLiteral("宋体"));
     QCOMPARE(font.pointSizeF(), 14.25);
     const QString drawnWith = QFontInfo(font).family();
@@ -130,19 +117,17 @@ class StartupStateTest : public QObject {
   }
 
   void interfaceFontDrawsChinese() {
-    frmbelvik window;
-    const QString drawnWith = QFontInfo(Control(window, "Label4")->font()).family();
+    const QString drawnWith = QFontInfo(Control("Label4")->font()).family();
     QVERIFY2(QFontDatabase::writingSystems(drawnWith).contains(QFontDatabase::SimplifiedChinese),
              qPrintable(drawnWith));
   }
 
   // A face wider than the design allows would slide captions under the boxes beside them.
   void noCaptionRunsIntoItsNeighbour() {
-    frmbelvik window;
-    probe::Choose(window, "mnuPVIF");  // the longest caption, the two-line help text
-    std::vector<const QWidget*> rows = {Control(window, "Label2"), Control(window, "txtJE(0)")};
+    Choose(Pane("mnuPVIF"));  // the longest caption, the two-line help text
+    std::vector<const QWidget*> rows = {Control("Label2"), Control("txtJE(0)")};
     QList<std::vector<const QWidget*>> groups = {rows};
-    for (const QGroupBox* frame : window.findChildren<QGroupBox*>()) {
+    for (const QGroupBox* frame : window().findChildren<QGroupBox*>()) {
       std::vector<const QWidget*> inside;
       for (const QWidget* child : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         QVERIFY2(frame->rect().contains(child->geometry()),
@@ -162,9 +147,8 @@ class StartupStateTest : public QObject {
   }
 
   void labelsFitTheirCaptions() {
-    frmbelvik window;
-    probe::Choose(window, "mnuPVIF");
-    for (const QLabel* label : window.findChildren<QLabel*>()) {
+    Choose(Pane("mnuPVIF"));
+    for (const QLabel* label : window().findChildren<QLabel*>()) {
       if (label->objectName().isEmpty()) continue;  // Qt's own, inside other widgets
       const QStringList lines = label->text().split(QStringLiteral("\r\n"));
       const QFontMetrics metrics = label->fontMetrics();
@@ -178,14 +162,13 @@ class StartupStateTest : public QObject {
 
   // Nothing follows a resize, so a resizable window would only show empty space.
   void windowKeepsItsSizeAndLayout() {
-    frmbelvik window;
-    window.show();
-    QCOMPARE(window.minimumSize(), window.maximumSize());
-    const QSize size = window.size();
-    const QRect result = Control(window, "txtJG")->geometry();
-    window.resize(size + QSize(200, 100));
-    QCOMPARE(window.size(), size);
-    QCOMPARE(Control(window, "txtJG")->geometry(), result);
+    window().show();
+    QCOMPARE(window().minimumSize(), window().maximumSize());
+    const QSize size = window().size();
+    const QRect result = Control("txtJG")->geometry();
+    window().resize(size + QSize(200, 100));
+    QCOMPARE(window().size(), size);
+    QCOMPARE(Control("txtJG")->geometry(), result);
   }
 };
 

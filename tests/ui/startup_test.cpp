@@ -24,7 +24,8 @@ class StartupTest : public QObject {
     QFETCH(int, width);
     QFETCH(bool, opens);
     probe::MessageLog messages;
-    const std::unique_ptr<frmbelvik> window = Modbelvik::Main(width, messages.seam());
+    const std::unique_ptr<belvik::ui::frmbelvik> window =
+        belvik::ui::Modbelvik::Main(width, messages.seam());
     QCOMPARE(window != nullptr, opens);
     if (opens) {
       QVERIFY(window->isVisible());

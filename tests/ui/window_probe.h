@@ -1,10 +1,10 @@
-// What the window tests share: finding controls by name, measuring them in twips, typing the
-// way the platform does, and standing in for the message box.
+// What the window tests share besides the window itself: measuring controls in twips, typing
+// the way the platform does, and standing in for the message box.
 #pragma once
 
-#include <QAction>
 #include <QKeyEvent>
 #include <QList>
+#include <QRect>
 #include <QString>
 #include <QTest>
 #include <QWidget>
@@ -14,15 +14,6 @@
 #include "twips.h"
 
 namespace probe {
-
-template <typename T = QWidget>
-T* Control(const QWidget& window, const char* name) {
-  return window.findChild<T*>(QString::fromUtf8(name));
-}
-
-inline void Choose(const QWidget& window, const char* menu) {
-  window.findChild<QAction*>(QString::fromUtf8(menu))->trigger();
-}
 
 // A control's rectangle in its parent, in twips at the window's screen density.
 inline belvik::ui::TwipsRect InTwips(const QWidget* control) {

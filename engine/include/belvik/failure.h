@@ -1,8 +1,6 @@
 // What stopped a calculation, and the value-or-failure shape every step returns.
 #pragma once
 
-#include <string>
-
 namespace belvik {
 
 enum class Failure {
@@ -21,14 +19,6 @@ struct Checked {
   Failure failure = Failure::None;
 
   bool ok() const { return failure == Failure::None; }
-};
-
-// What the result box holds after a calculator ran, and what stopped it.
-struct Outcome {
-  std::string box;
-  Failure failure = Failure::None;
-
-  friend bool operator==(const Outcome&, const Outcome&) = default;
 };
 
 }  // namespace belvik

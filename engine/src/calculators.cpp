@@ -1,0 +1,31 @@
+// What every calculator's result offers, and the calculators reached by name.
+#include "belvik/calculators.h"
+
+namespace belvik {
+
+std::size_t Result::LineCount() const {
+  const std::size_t width = FiguresPerLine(calculator);
+  return width == 0 ? 0 : lineFigures.size() / width;
+}
+
+std::span<const double> Result::Line(std::size_t k) const {
+  const std::size_t width = FiguresPerLine(calculator);
+  return std::span<const double>(lineFigures).subspan(k * width, width);
+}
+
+Result Calculate(Calculator calculator, std::span<const std::string> texts) {
+  const auto text = [texts](std::size_t k) { return k < texts.size() ? texts[k] : std::string(); };
+  switch (calculator) {
+    case Calculator::Investment:
+      return CalculateInvestment({text(0), text(1), text(2), text(3)});
+    case Calculator::Pension:
+      return CalculatePension({text(0), text(1), text(2), text(3), text(4)});
+    case Calculator::PresentValue:
+      return CalculatePresentValue({text(0), text(1), text(2)});
+    case Calculator::LumpSum:
+      return CalculateLumpSum({text(0), text(1), text(2)});
+  }
+  return CalculateInvestment({});
+}
+
+}  // namespace belvik

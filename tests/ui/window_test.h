@@ -1,0 +1,69 @@
+// The base of the window tests: a fresh window for every test function and data row, its
+// messages recorded instead of shown, and its controls found by name or through the pane table.
+#pragma once
+
+#include <QAction>
+#include <QLineEdit>
+#include <QObject>
+#include <QPushButton>
+#include <QStringList>
+#include <QTest>
+#include <memory>
+
+#include "fonts.h"
+#include "frmbelvik.h"
+#include "panes.h"
+#include "result_box.h"
+#include "window_probe.h"
+
+class WindowTest : public QObject {
+  Q_OBJECT
+
+ protected:
+  belvik::ui::frmbelvik& window() { return *window_; }
+
+  template <typename T = QWidget>
+  T* Control(const char* name) const {
+    return window_->findChild<T*>(QString::fromUtf8(name));
+  }
+  template <typename T = QWidget>
+  T* Control(const QString& name) const {
+    return window_->findChild<T*>(name);
+  }
+  belvik::ui::ResultBox* ResultBox() const { return Control<belvik::ui::ResultBox>("txtJG"); }
+
+  // The pane of the menu command `menu` ("mnuDT", ...).
+  static const belvik::ui::PaneRow& Pane(const QString& menu) {
+    for (const belvik::ui::PaneRow& pane : belvik::ui::kPanes) {
+      if (menu == QLatin1String(pane.menu)) return pane;
+    }
+    qFatal("no pane chosen by %s", qPrintable(menu));
+  }
+
+  void Choose(const belvik::ui::PaneRow& pane) const { Control<QAction>(pane.menu)->trigger(); }
+
+  // Puts `texts` into the pane's boxes in the order its calculator reads them.
+  void Fill(const belvik::ui::PaneRow& pane, const QStringList& texts) const {
+    for (qsizetype k = 0; k < texts.size(); ++k) {
+      Control<QLineEdit>(pane.boxes()[static_cast<std::size_t>(k)].name)->setText(texts[k]);
+    }
+  }
+
+  // Clicks the pane's 计算 button.
+  void Calculate(const belvik::ui::PaneRow& pane) const {
+    QTest::mouseClick(Control(pane.button), Qt::LeftButton);
+  }
+
+  probe::MessageLog messages;
+
+ private slots:
+  void initTestCase() { belvik::ui::UseInterfaceFonts(); }
+  void init() {
+    messages.shown.clear();
+    window_ = std::make_unique<belvik::ui::frmbelvik>(messages.seam());
+  }
+  void cleanup() { window_.reset(); }
+
+ private:
+  std::unique_ptr<belvik::ui::frmbelvik> window_;
+};

@@ -13,9 +13,7 @@ Result Finish(Calculator calculator, BoxWrite write, Failure failure, ResultText
   const bool boxKept = (write == BoxWrite::ClearedAfterCheck && failure == Failure::EmptyInput) ||
                        (write == BoxWrite::OnlyWhenFinished && failure != Failure::None);
   if (boxKept) return result;
-  result.text = text.TakeText();
-  result.lineFigures = text.TakeLineFigures();
-  result.summary = text.TakeSummary();
+  text.MoveInto(result);
   return result;
 }
 

@@ -5,12 +5,16 @@ namespace belvik {
 
 std::size_t Result::LineCount() const {
   const std::size_t width = FiguresPerLine(calculator);
-  return width == 0 ? 0 : lineFigures.size() / width;
+  return width == 0 ? 0 : (figures.size() - summaryCount) / width;
 }
 
 std::span<const double> Result::Line(std::size_t k) const {
   const std::size_t width = FiguresPerLine(calculator);
-  return std::span<const double>(lineFigures).subspan(k * width, width);
+  return std::span<const double>(figures).subspan(k * width, width);
+}
+
+std::span<const double> Result::Summary() const {
+  return std::span<const double>(figures).last(summaryCount);
 }
 
 Result Calculate(Calculator calculator, std::span<const std::string> texts) {

@@ -53,18 +53,16 @@ class ResultText {
   // regrows its text: each regrowth copies everything so far into freshly faulted pages.
   void ReserveLines(double lines, std::size_t figuresPerLine);
 
-  std::string TakeText() { return std::move(text_); }
-  std::vector<double> TakeLineFigures() { return std::move(lineFigures_); }
-  std::vector<double> TakeSummary() { return std::move(summary_); }
+  // Hands the text and the figures, the summary's last, to `result`.
+  void MoveInto(Result& result);
 
  private:
-  // Writes the pieces onto `out` and their numbers onto `figures`.
-  static void Write(std::string& out, std::vector<double>& figures,
-                    std::initializer_list<Piece> pieces);
+  // Writes the pieces onto `out` and their numbers onto the figures; returns how many.
+  std::size_t Write(std::string& out, std::initializer_list<Piece> pieces);
 
   std::string text_;
-  std::vector<double> lineFigures_;
-  std::vector<double> summary_;
+  std::vector<double> figures_;  // the lines' numbers, then the summary's, written last
+  std::size_t summaryCount_ = 0;
 };
 
 }  // namespace belvik

@@ -32,13 +32,13 @@ void ExpectInOrder(std::string_view line, const std::vector<std::string>& forms)
 
 void ExpectFiguresMatchText(const Result& result) {
   if (!result.text) {
-    EXPECT_TRUE(result.lineFigures.empty() && result.summary.empty());
+    EXPECT_TRUE(result.figures.empty());
     return;
   }
   if (result.calculator == Calculator::PresentValue) {
-    EXPECT_EQ(result.text->empty(), result.summary.empty());
-    if (!result.summary.empty()) {
-      EXPECT_EQ(*result.text, PlainForm(result.summary[0]));
+    EXPECT_EQ(result.text->empty(), result.Summary().empty());
+    if (!result.Summary().empty()) {
+      EXPECT_EQ(*result.text, PlainForm(result.Summary()[0]));
     }
     return;
   }
@@ -46,14 +46,14 @@ void ExpectFiguresMatchText(const Result& result) {
   if (result.failure == Failure::None) {
     ASSERT_FALSE(lines.empty());
     std::vector<std::string> forms;
-    for (const double figure : result.summary) {
+    for (const double figure : result.Summary()) {
       forms.push_back(result.calculator == Calculator::LumpSum ? StrForm(figure)
                                                                : PlainForm(figure));
     }
     ExpectInOrder(lines.front(), forms);
     lines.erase(lines.begin());
   } else {
-    EXPECT_TRUE(result.summary.empty());
+    EXPECT_TRUE(result.Summary().empty());
   }
   ASSERT_EQ(lines.size(), result.LineCount());
   for (std::size_t k = 0; k < lines.size(); ++k) {

@@ -159,7 +159,7 @@ TEST(Pension, CounterOverflowsAfterTheLastOfAll32767Years) {
   EXPECT_TRUE(got.text->starts_with("退休第1年需要生活费12元，平均每月1元。\r\n"));
   EXPECT_TRUE(got.text->ends_with("退休第32767年需要生活费12元，平均每月1元。\r\n"));
   EXPECT_EQ(got.LineCount(), std::size_t{32767});
-  EXPECT_TRUE(got.summary.empty());
+  EXPECT_TRUE(got.Summary().empty());
   ExpectFiguresMatchText(got);
 }
 

@@ -44,16 +44,18 @@ struct Result {
   // The result box's whole new text (lines end in CR LF); none when the box keeps what it shows.
   std::optional<std::string> text;
   Failure failure = Failure::None;
-  // The numbers of every schedule line written, line after line, each exactly the double its
-  // text was formed from: FiguresPerLine(calculator) numbers a line, in the order it prints them.
-  std::vector<double> lineFigures;
-  // The summary's numbers, as printed (investment: principal, value; pension: total, none when
-  // no year ran; present value: the value; lump sum: the final value). Empty without a summary.
-  std::vector<double> summary;
+  // Every number the text prints, each exactly the double it was formed from: the schedule
+  // lines' numbers line after line, FiguresPerLine(calculator) a line in the order it prints
+  // them, then the summary's.
+  std::vector<double> figures;
+  std::size_t summaryCount = 0;  // how many of the last figures are the summary's
 
   std::size_t LineCount() const;
   // The numbers of schedule line `k` (from 0, in writing order).
   std::span<const double> Line(std::size_t k) const;
+  // The summary's numbers as printed (investment: principal, value; pension: the total, none
+  // when no year ran; present value: the value; lump sum: the final value). None without one.
+  std::span<const double> Summary() const;
 
   friend bool operator==(const Result&, const Result&) = default;
 };

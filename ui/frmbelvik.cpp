@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -16,6 +17,7 @@
 #include <vector>
 
 #include "belvik/version.h"
+#include "chart_window.h"
 #include "control_table.h"
 #include "failure_message.h"
 #include "fonts.h"
@@ -23,6 +25,8 @@
 #include "pane_geometry.h"
 #include "panes.h"
 #include "result_box.h"
+#include "result_print.h"
+#include "table_export.h"
 
 namespace belvik::ui {
 namespace {
@@ -176,9 +180,11 @@ void frmbelvik::findPanes() {
 void frmbelvik::nameForScreenReaders() {
   for (const Pane& pane : panes_) {
     for (std::size_t k = 0; k < pane.boxes.size(); ++k) {
-      auto* label = Find<QLabel>(this, pane.row->boxes()[k].label);
+      const PaneBox& box = pane.row->boxes()[k];
+      auto* label = Find<QLabel>(this, box.label);
       label->setBuddy(pane.boxes[k]);
       pane.boxes[k]->setAccessibleName(label->text());
+      pane.boxes[k]->setToolTip(QString::fromUtf8(box.hint));
     }
     pane.button->setAccessibleName(QString::fromUtf8(pane.row->buttonName));
   }
@@ -203,6 +209,38 @@ void frmbelvik::connectCommands() {
     connect(pane.menu, &QAction::triggered, this, [this, &pane] { choosePane(pane); });
     connect(pane.button, &QPushButton::clicked, this, [this, &pane] { calculate(pane); });
   }
+  resultBox_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(resultBox_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+    QMenu* menu = createResultMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(resultBox_->viewport()->mapToGlobal(at));
+  });
+}
+
+QMenu* frmbelvik::createResultMenu() {
+  auto* menu = new QMenu(resultBox_);
+  QAction* copy = menu->addAction(QStringLiteral("复制"), resultBox_, &ResultBox::copy);
+  copy->setShortcut(QKeySequence::Copy);
+  copy->setEnabled(resultBox_->textCursor().hasSelection());
+  menu->addAction(QStringLiteral("全选"), resultBox_, &ResultBox::selectAll)
+      ->setShortcut(QKeySequence::SelectAll);
+  menu->addSeparator();
+  // Each command works on the result as it is when the menu opens.
+  const auto add = [this, menu](const char* caption, auto command) {
+    QAction* action = menu->addAction(QString::fromUtf8(caption));
+    action->setEnabled(shown_ && shown_->HasFigures());
+    connect(action, &QAction::triggered, this, [this, command] {
+      if (shown_) command(*shown_);
+    });
+  };
+  add("复制为表格", [](const ShownResult& shown) { CopyAsTable(shown); });
+  add("导出为 CSV 文件…",
+      [this](const ShownResult& shown) { ExportCsv(shown, chooseFile_, messageBox_); });
+  add("打印…", [this](const ShownResult& shown) { PrintResult(this, shown); });
+  add("导出为 PDF…",
+      [this](const ShownResult& shown) { ExportPdf(this, shown, chooseFile_, messageBox_); });
+  add("显示图表…", [this](const ShownResult& shown) { ShowChart(this, shown); });
+  return menu;
 }
 
 void frmbelvik::load() {
@@ -248,19 +286,26 @@ void frmbelvik::choosePane(const Pane& pane) {
 }
 
 void frmbelvik::calculate(const Pane& pane) {
-  std::vector<std::string> texts;
-  for (const QLineEdit* box : pane.boxes) texts.push_back(box->text().toStdString());
-  present(Calculate(pane.row->calculator, texts));
+  ShownResult shown{pane.row, {}, inflationBox_->text().toStdString(), {}};
+  for (const QLineEdit* box : pane.boxes) shown.inputs.push_back(box->text().toStdString());
+  shown.result = Calculate(pane.row->calculator, shown.inputs);
+  present(pane, std::move(shown));
 }
 
-void frmbelvik::present(Result result) {
-  const Failure failure = result.failure;
-  if (result.text) {
-    resultBox_->showText(QString::fromStdString(*result.text));
-    shown_ = std::move(result);
+void frmbelvik::present(const Pane& pane, ShownResult shown) {
+  const Failure failure = shown.result.failure;
+  if (shown.result.text) {
+    resultBox_->showText(QString::fromStdString(*shown.result.text));
+    shown_ = std::move(shown);
   }
   if (const std::optional<FailureMessage> message = MessageFor(failure)) {
     messageBox_(message->prompt, message->style, QString::fromUtf8(kCalculationMessageTitle));
+  }
+  // The message does not say which box is empty; the cursor then waits in the first one.
+  if (failure == Failure::EmptyInput) {
+    const auto empty = std::find_if(pane.boxes.begin(), pane.boxes.end(),
+                                    [](const QLineEdit* box) { return box->text().isEmpty(); });
+    if (empty != pane.boxes.end()) (*empty)->setFocus();
   }
 }
 

@@ -5,16 +5,20 @@
 #include <QMainWindow>
 #include <array>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "belvik/calculators.h"
 #include "message_box.h"
 #include "panes.h"
+#include "saving.h"
+#include "shown_result.h"
 
 class QAction;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 
 namespace belvik::ui {
@@ -37,7 +41,15 @@ class frmbelvik : public QMainWindow {
   void layOutFrames(QSize client);
 
   // The calculation whose text the result box shows; none at start-up and after a pane switch.
-  const std::optional<Result>& shownResult() const { return shown_; }
+  const std::optional<ShownResult>& shownResult() const { return shown_; }
+
+  // The result box's context menu as it stands now: 复制 and 全选, then the commands that take
+  // the result's figures further, enabled only while the box shows a result that has some.
+  // The caller owns it.
+  QMenu* createResultMenu();
+
+  // Where export commands ask for a file name; the platform's save dialog unless replaced.
+  void setFileChooser(FileChooserFn chooseFile) { chooseFile_ = std::move(chooseFile); }
 
  private:
   // The widgets of one pane, found once after they are made.
@@ -57,16 +69,17 @@ class frmbelvik : public QMainWindow {
   void load();
   void choosePane(const Pane& pane);
   void calculate(const Pane& pane);
-  void present(Result result);
+  void present(const Pane& pane, ShownResult shown);
 
   MessageBoxFn messageBox_;
+  FileChooserFn chooseFile_ = AskSaveFileName;
   float twipsPerPixel_;
   ResultBox* resultBox_ = nullptr;
   QLabel* inflationLabel_ = nullptr;
   QLineEdit* inflationBox_ = nullptr;
   QLabel* help_ = nullptr;
   std::array<Pane, kPanes.size()> panes_;
-  std::optional<Result> shown_;
+  std::optional<ShownResult> shown_;
 };
 
 }  // namespace belvik::ui

@@ -14,6 +14,7 @@ namespace belvik::ui {
 struct PaneBox {
   const char* name;   // the box's objectName
   const char* label;  // the label whose caption names the box for a screen reader
+  const char* hint;   // its tooltip: the unit and what the number means
 };
 
 struct PaneRow {
@@ -33,16 +34,23 @@ struct PaneRow {
   constexpr std::span<const PaneBox> boxes() const { return {boxArray.data(), boxCount}; }
 };
 
-inline constexpr PaneBox kInflationBox{"txtJE(0)", "Label2"};
+inline constexpr PaneBox kInflationBox{"txtJE(0)", "Label2",
+                                       "年平均通货膨胀率，单位：%。养老金的生活费按此比例逐年上涨；"
+                                       "计算现值时用作每年的折现率，也可填入预期年平均收益率。"};
 
 // In menu-bar order; the first is the pane the window opens on.
 inline constexpr std::array<PaneRow, 4> kPanes = {{
     {.menu = "mnuDT",
      .frame = "frmDT",
-     .boxArray = {{{"txtJE(3)", "Label4"},
-                   {"txtJE(4)", "Label9"},
-                   {"txtJE(5)", "Label10"},
-                   {"txtYear(4)", "Label11"}}},
+     .boxArray =
+         {{{"txtJE(3)", "Label4",
+            "每月投入的金额，单位：元。每年的12次投入按年初一次投入、按年复利计算。"},
+           {"txtJE(4)", "Label9",
+            "每年把投入提高的百分比，单位：%。从第2年起，"
+            "每年的投入等于上一年的投入乘以（1 + 此百分比），保留4位小数；填0则每年投入相同。"},
+           {"txtJE(5)", "Label10",
+            "预期的年平均收益率，单位：%。每年的投入按此收益率按年复利计算到最后一年年末。"},
+           {"txtYear(4)", "Label11", "投入的年数，最多32767年。"}}},
      .boxCount = 4,
      .button = "Command1",
      .buttonName = "计算定投",
@@ -51,10 +59,10 @@ inline constexpr std::array<PaneRow, 4> kPanes = {{
     {.menu = "mnuYLJ",
      .frame = "frmYLJ",
      .boxArray = {{kInflationBox,
-                   {"txtJE(1)", "Label1"},
-                   {"txtYear(0)", "Label3"},
-                   {"txtYear(1)", "Label5"},
-                   {"txtYear(2)", "Label6"}}},
+                   {"txtJE(1)", "Label1", "按今天的物价，每月需要的生活费，单位：元。"},
+                   {"txtYear(0)", "Label3", "退休后依靠养老金生活的年数。"},
+                   {"txtYear(1)", "Label5", "您现在的年龄（周岁）。"},
+                   {"txtYear(2)", "Label6", "计划退休的年龄（周岁）。"}}},
      .boxCount = 5,
      .button = "cmdYLJ",
      .buttonName = "计算养老金",
@@ -65,7 +73,9 @@ inline constexpr std::array<PaneRow, 4> kPanes = {{
     // The present-value pane reads as one sentence; each box is named by the words after it.
     {.menu = "mnuPVIF",
      .frame = "frmPVIF",
-     .boxArray = {{kInflationBox, {"txtJE(2)", "Label7"}, {"txtYear(3)", "Label8"}}},
+     .boxArray = {{kInflationBox,
+                   {"txtJE(2)", "Label7", "将来得到（或需要）的金额，单位：元。"},
+                   {"txtYear(3)", "Label8", "这笔钱在多少年后得到（或需要）。"}}},
      .boxCount = 3,
      .button = "cmdPVIF",
      .buttonName = "计算现值",
@@ -75,7 +85,9 @@ inline constexpr std::array<PaneRow, 4> kPanes = {{
      .resultTop = 1900},
     {.menu = "munFVIF",
      .frame = "frmFVIF",
-     .boxArray = {{{"txtJE(6)", "Label12"}, {"txtJE(7)", "Label14"}, {"txtYear(5)", "Label13"}}},
+     .boxArray = {{{"txtJE(6)", "Label12", "一次投入的本金，单位：元。"},
+                   {"txtJE(7)", "Label14", "预计的年平均收益率，单位：%。按年复利计算。"},
+                   {"txtYear(5)", "Label13", "投资的年数，最多32767年。"}}},
      .boxCount = 3,
      .button = "cmdFVIF",
      .buttonName = "计算单笔投资",

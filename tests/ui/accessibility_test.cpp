@@ -70,6 +70,10 @@ class AccessibilityTest : public WindowTest {
       }
       const QString name = QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
       QVERIFY2(!name.isEmpty(), qPrintable(widget->objectName()));
+      // Every input box says in its tooltip what it takes and in which unit.
+      if (qobject_cast<QLineEdit*>(widget)) {
+        QVERIFY2(!widget->toolTip().isEmpty(), qPrintable(widget->objectName()));
+      }
       names.insert(name);
       ++controls;
     }

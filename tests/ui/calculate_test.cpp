@@ -112,14 +112,25 @@ class CalculateTest : public WindowTest {
     Calculate(Pane("mnuDT"));
     const QString earlier = ResultBox()->text();
     QVERIFY(earlier.startsWith(QStringLiteral("总投入本金10800元")));
-    const std::optional<belvik::Result> kept = window().shownResult();
+    const belvik::Result kept = window().shownResult()->result;
 
     Fill(Pane("mnuDT"), {"300", "0", ""});
     Calculate(Pane("mnuDT"));
 
     QCOMPARE(messages.shown.size(), std::size_t{1});
     QCOMPARE(ResultBox()->text(), earlier);
-    QVERIFY(window().shownResult() == kept);
+    QVERIFY(window().shownResult()->result == kept);
+  }
+
+  void emptyBoxMessageLeavesTheCursorInTheFirstEmptyBox() {
+    window().show();
+    window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window()));
+    Choose(Pane("mnuYLJ"));
+    Fill(Pane("mnuYLJ"), {"4", "1000", "", "", "60"});
+    Calculate(Pane("mnuYLJ"));
+    QCOMPARE(messages.shown.size(), std::size_t{1});
+    QCOMPARE(QApplication::focusWidget(), Control("txtYear(0)"));
   }
 
   // Whatever part of the box is copied comes with the characters the calculator wrote.
@@ -164,7 +175,7 @@ class CalculateTest : public WindowTest {
     }
     QCOMPARE(ResultBox()->toPlainText(), Displayed(expected));
     QCOMPARE(CopiedWhole(), expected);
-    QCOMPARE(window().shownResult()->LineCount(), std::size_t{2000});
+    QCOMPARE(window().shownResult()->result.LineCount(), std::size_t{2000});
   }
 
   void paneSwitchForgetsTheResult() {

@@ -1,0 +1,34 @@
+// Saving what the user asked to save: where (a file dialog, which tests stand in for) and how
+// (all or nothing, with a message titled 提示 when the disk refuses).
+#pragma once
+
+#include <QString>
+#include <functional>
+
+#include "message_box.h"
+#include "panes.h"
+
+class QIODevice;
+
+namespace belvik::ui {
+
+// Asks where to save: the dialog's caption, the suggested path and the file-type filter. Returns
+// the chosen path, or an empty string when the user cancels.
+using FileChooserFn = std::function<QString(const QString& caption, const QString& suggestedPath,
+                                            const QString& filter)>;
+
+// The real one: the platform's save dialog over the active window.
+QString AskSaveFileName(const QString& caption, const QString& suggestedPath,
+                        const QString& filter);
+
+// The user's documents folder and a name from the pane and today's date, such as
+// 定投计算-20261208.csv.
+QString SuggestedPath(const PaneRow& pane, const QString& extension);
+
+// Writes `path` through `write` into a temporary file that replaces `path` only once `write`
+// has returned true and everything reached the disk, so a failure leaves no partial file. On a
+// failure other than `write` returning false, tells the user why; returns whether it saved.
+bool SaveAtomically(const QString& path, const std::function<bool(QIODevice&)>& write,
+                    const MessageBoxFn& messageBox);
+
+}  // namespace belvik::ui

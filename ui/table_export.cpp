@@ -1,0 +1,32 @@
+#include "table_export.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QIODevice>
+#include <string>
+
+#include "belvik/result_table.h"
+
+namespace belvik::ui {
+
+void CopyAsTable(const ShownResult& shown) {
+  QApplication::clipboard()->setText(QString::fromStdString(TabSeparated(TableOf(shown.result))));
+}
+
+void ExportCsv(const ShownResult& shown, const FileChooserFn& chooseFile,
+               const MessageBoxFn& messageBox) {
+  const QString path = chooseFile(QStringLiteral("导出为 CSV 文件"),
+                                  SuggestedPath(*shown.pane, QStringLiteral("csv")),
+                                  QStringLiteral("CSV 文件 (*.csv)"));
+  if (path.isEmpty()) return;
+  const std::string csv = Csv(TableOf(shown.result));
+  SaveAtomically(
+      path,
+      [&csv](QIODevice& file) {
+        file.write(csv.data(), static_cast<qint64>(csv.size()));
+        return true;
+      },
+      messageBox);
+}
+
+}  // namespace belvik::ui

@@ -24,8 +24,9 @@ QString SuggestedPath(const PaneRow& pane, const QString& extension) {
     if (std::strcmp(row.name, pane.menu) == 0) name = QString::fromUtf8(row.caption);
   }
   name += QDate::currentDate().toString(QStringLiteral("-yyyyMMdd.")) + extension;
-  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  return QDir(folder.isEmpty() ? QDir::homePath() : folder).filePath(name);
+  // A fresh account may have no documents folder yet; the dialog would then open elsewhere.
+  const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+  return (documents.exists() ? documents : QDir::home()).filePath(name);
 }
 
 bool SaveAtomically(const QString& path, const std::function<bool(QIODevice&)>& write,

@@ -22,5 +22,8 @@ python3 bench/floor_ratio.py build/bench/engine.json
 echo "== Window: click to text, 32767-year schedules (median of 9)"
 "$bin/click_bench" 2>/dev/null
 
+echo "== Chart: one paint of a 32767-point chart (median of 15)"
+"$bin/chart_bench" 2>/dev/null
+
 echo "== Start-up to first shown window and peak memory"
 python3 bench/startup_compare.py "$bin" 11

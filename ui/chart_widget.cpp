@@ -115,7 +115,7 @@ ChartWidget::Layout ChartWidget::makeLayout() const {
   const int leftMargin = WidestOf(metrics, left.labels) + 2 * kGap;
   const int rightMargin = right ? WidestOf(metrics, right->labels) + 2 * kGap
                                 : WidestOf(metrics, x.labels) / 2 + 2 * kGap;
-  const QRectF plot = QRectF(rect()).adjusted(leftMargin, 2 * line + 3 * kGap, -rightMargin,
+  const QRectF plot = QRectF(rect()).adjusted(leftMargin, 2.5 * line + 3 * kGap, -rightMargin,
                                               -(2 * line + 2 * kGap));
   Layout made{plot, std::move(x), std::move(left), std::move(right), {}, {}};
 
@@ -214,7 +214,7 @@ void ChartWidget::paintAxes(QPainter& painter, const Layout& layout) const {
       painter.drawText(QRectF(labelX, y - line, labelWidth, 2 * line), flags, scale.labels[k]);
     }
     // The unit over the labels: every tick label counts yuan, in 万 and 亿 where it says so.
-    const QRectF unit(labelX, plot.top() - line - kGap, labelWidth, line);
+    const QRectF unit(labelX, plot.top() - 1.5 * line - kGap / 2.0, labelWidth, line);
     painter.drawText(unit, Qt::AlignBottom | (right ? Qt::AlignLeft : Qt::AlignRight),
                      QStringLiteral("元"));
   };
@@ -276,15 +276,20 @@ void ChartWidget::paintAnswer(QPainter& painter, const Layout& layout) const {
     painter.setPen(QPen(Qt::white, 1.5));
     painter.setBrush(ColourOf(s));
     painter.drawEllipse(point, kMarkRadius + 1, kMarkRadius + 1);
-    painter.setPen(Qt::black);
     const QString label = QStringLiteral("计算结果");
-    const int labelWidth = painter.fontMetrics().horizontalAdvance(label);
-    // Left of the mark when it sits near the plot's right edge.
-    const bool leftOfMark = point.x() + kGap + labelWidth > layout.plot.right();
-    painter.drawText(
-        point + QPointF(leftOfMark ? -(kGap + 2 * kMarkRadius + labelWidth) : kGap + kMarkRadius,
-                        -kGap),
-        label);
+    QRectF box = painter.fontMetrics().boundingRect(label).toRectF().adjusted(-2, 0, 2, 0);
+    // Right of the mark, or left of it near the plot's right edge; below it when the curve on
+    // that side comes down to it, so the words keep off the curve. On white, over the grid.
+    const bool leftOfMark = point.x() + 2 * kMarkRadius + box.width() > layout.plot.right();
+    const std::size_t neighbour = leftOfMark ? (k == 0 ? k : k - 1) : k + 1;
+    const bool below =
+        neighbour != k && neighbour < layout.across.size() &&
+        axisOf(layout, chart_.series[s]).Fraction(chart_.series[s].y[neighbour]) > up;
+    const double dx = leftOfMark ? -(2 * kMarkRadius + box.width()) : 2 * kMarkRadius;
+    box.moveTopLeft(point + QPointF(dx, below ? kMarkRadius : -(kMarkRadius + box.height())));
+    painter.fillRect(box, Qt::white);
+    painter.setPen(Qt::black);
+    painter.drawText(box, Qt::AlignCenter, label);
   }
   painter.setBrush(Qt::NoBrush);
 }

@@ -84,9 +84,16 @@ void ChartAxis::Decades(double low, double high, int maxTicks) {
   high_ = std::ceil(std::log10(high));
   if (low_ == high_) high_ = low_ + 1;
   const double step = std::ceil((high_ - low_) / maxTicks);
+  // A few decades leave room for 2 and 5 times each power of ten as well.
+  const bool between = (high_ - low_) * 3 <= maxTicks;
   for (double k = std::ceil(low_ / step); k * step <= high_; k = k + 1) {
-    const double tick = std::pow(10.0, k * step);
-    if (tick > 0 && std::isfinite(tick)) ticks_.push_back(tick);
+    const double power = std::pow(10.0, k * step);
+    for (const double times : {1, 2, 5}) {
+      const double tick = times * power;
+      if (tick > 0 && std::isfinite(tick) && (times == 1 || (between && k * step < high_))) {
+        ticks_.push_back(tick);
+      }
+    }
   }
 }
 

@@ -12,7 +12,8 @@ class ChartAxis {
  public:
   // An axis over every finite value of `values` with at most `maxTicks` ticks. Straight: zero
   // in view, ticks on 1, 2 or 5 times a power of ten. Logarithmic: only the values above zero
-  // count, whole decades from end to end, ticks on powers of ten.
+  // count, whole decades from end to end, ticks on powers of ten (and 2 and 5 times those when
+  // there is room).
   ChartAxis(std::span<const std::span<const double>> values, bool logarithmic, int maxTicks);
 
   // Where `value` lies: 0 at the low end, 1 at the high end; NaN for a value the scale cannot

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Builds the bench preset (Release) and measures: each calculator against the floor of its
 # schedule lines, click to text on the window for 32767-line schedules, one paint of a
-# 32767-point chart, and start-up to the
-# first shown window and peak memory against an empty QMainWindow and against one holding a
-# single Latin or Chinese label, the least any text costs. The window figures use Qt's
-# offscreen platform. Timings follow the machine's load: run it when nothing else does.
+# 32767-point chart, and start-up to the first shown window and peak memory against an empty
+# QMainWindow and against one holding a single Latin or Chinese label, the least any text costs.
+# The window figures use Qt's offscreen platform. Timings follow the machine's load: run it when
+# nothing else does.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh

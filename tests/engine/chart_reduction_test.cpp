@@ -64,23 +64,21 @@ TEST(PointsToDraw, KeepsEveryColumnsExtremesOfALongSchedule) {
   constexpr std::size_t kColumns = 700;
   std::vector<double> across(kYears);
   std::vector<double> up(kYears);
+  // Each column's own lowest and highest point, found as the points are made.
+  std::vector<std::size_t> low(kColumns, kYears);
+  std::vector<std::size_t> high(kColumns, kYears);
   for (std::size_t k = 0; k < kYears; ++k) {
     across[k] = static_cast<double>(k) / kYears;
     up[k] = std::sin(static_cast<double>(k) * 0.37) * static_cast<double>(k % 97);
+    const auto column = static_cast<std::size_t>(across[k] * kColumns);
+    if (low[column] == kYears || up[k] < up[low[column]]) low[column] = k;
+    if (high[column] == kYears || up[k] > up[high[column]]) high[column] = k;
   }
   const std::vector<std::size_t> kept = PointsToDraw(across, up, kColumns);
   EXPECT_LE(kept.size(), 4 * kColumns);
-  // Brute force: each column's own lowest and highest point, searched point by point.
   for (std::size_t column = 0; column < kColumns; ++column) {
-    std::size_t low = kYears;
-    std::size_t high = kYears;
-    for (std::size_t k = 0; k < kYears; ++k) {
-      if (static_cast<std::size_t>(across[k] * kColumns) != column) continue;
-      if (low == kYears || up[k] < up[low]) low = k;
-      if (high == kYears || up[k] > up[high]) high = k;
-    }
-    EXPECT_TRUE(std::binary_search(kept.begin(), kept.end(), low)) << "column " << column;
-    EXPECT_TRUE(std::binary_search(kept.begin(), kept.end(), high)) << "column " << column;
+    EXPECT_TRUE(std::binary_search(kept.begin(), kept.end(), low[column])) << column;
+    EXPECT_TRUE(std::binary_search(kept.begin(), kept.end(), high[column])) << column;
   }
 }
 

@@ -22,7 +22,6 @@ class ChartAxis {
   // The value `fraction` of the way from the low end to the high end.
   double ValueAt(double fraction) const;
 
-  bool logarithmic() const { return logarithmic_; }
   const std::vector<double>& ticks() const { return ticks_; }
 
  private:

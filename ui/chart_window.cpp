@@ -40,10 +40,13 @@ class ChartWindow : public QDialog {
 
     auto* readOut = new QLabel(this);
     readOut->setObjectName(QStringLiteral("readOut"));
-    readOut->setAccessibleName(QStringLiteral("读数"));
     readOut->setTextFormat(Qt::PlainText);
     readOut->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    connect(chart_, &ChartWidget::readOutChanged, readOut, &QLabel::setText);
+    connect(chart_, &ChartWidget::readOutChanged, readOut, [readOut](const QString& text) {
+      readOut->setText(text);
+      // Named for what it is and what it says, so a screen reader finds it either way.
+      readOut->setAccessibleName(QStringLiteral("读数：") + text);
+    });
 
     auto* logarithmic = new QCheckBox(QStringLiteral("对数刻度"), this);
     logarithmic->setObjectName(QStringLiteral("logScale"));

@@ -35,8 +35,8 @@ Chart InvestmentChart(const Result& result, std::span<const std::string> inputs)
   const double growth = 1 + Number(Input(inputs, 2)) / 100;
   Chart chart;
   WordYears(chart, "年份", "第", "年");
-  ChartSeries principal{"累计投入本金", {}, false, true};
-  ChartSeries value{"本利合计", {}, false, true};
+  ChartSeries principal{.name = "累计投入本金", .plainForm = true};
+  ChartSeries value{.name = "本利合计", .plainForm = true};
   double paid = 0;
   double balance = 0;
   for (std::size_t k = 0; k < result.LineCount(); ++k) {
@@ -65,8 +65,8 @@ Chart PensionChart(const Result& result, std::span<const std::string> inputs) {
   if (currentAge.ok() && retirementAge.ok()) {
     chart.yearsFromTodayAtZero = retirementAge.value - currentAge.value;
   }
-  ChartSeries need{"当年需要生活费", {}, false, false};
-  ChartSeries total{"累计需要", {}, true, true};
+  ChartSeries need{.name = "当年需要生活费"};
+  ChartSeries total{.name = "累计需要", .rightAxis = true, .plainForm = true};
   double sum = 0;
   for (std::size_t k = 0; k < result.LineCount(); ++k) {
     const std::span<const double> line = result.Line(k);
@@ -82,8 +82,8 @@ Chart PensionChart(const Result& result, std::span<const std::string> inputs) {
 Chart LumpSumChart(const Result& result, std::span<const std::string> inputs) {
   Chart chart;
   WordYears(chart, "年份", "第", "年");
-  ChartSeries value{"本利和", {}, false, false};
-  ChartSeries principal{"本金", {}, false, false, true};
+  ChartSeries value{.name = "本利和"};
+  ChartSeries principal{.name = "本金", .paidToday = true};
   const double amount = Number(Input(inputs, 0));
   for (std::size_t k = 0; k < result.LineCount(); ++k) {
     const std::span<const double> line = result.Line(k);
@@ -104,7 +104,7 @@ Chart PresentValueChart(std::span<const std::string> inputs) {
   const double rate = Number(Input(inputs, 0)) / 100;
   const double amount = Number(Input(inputs, 1));
   const double years = Number(Input(inputs, 2));
-  ChartSeries value{"现值", {}, false, true};
+  ChartSeries value{.name = "现值", .plainForm = true};
   const double reach = std::abs(years);
   const double step =
       std::max(1.0, std::ceil(reach / static_cast<double>(kMaxPresentValuePoints - 1)));

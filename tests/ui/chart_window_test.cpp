@@ -1,5 +1,6 @@
 // The chart window opened from the result box's menu: the read-out of the year pointed at with
 // the result text's digits, both toggles, and saving the chart as PNG or SVG.
+#include <QAccessible>
 #include <QCheckBox>
 #include <QDialog>
 #include <QFile>
@@ -71,6 +72,8 @@ class ChartWindowTest : public WindowTest {
     QVERIFY(label->text() != readOut);
     QTest::mouseMove(curves, curves->positionOf(static_cast<std::size_t>(point)));
     QCOMPARE(label->text(), readOut);
+    QCOMPARE(QAccessible::queryAccessibleInterface(curves)->role(), QAccessible::Chart);
+    QCOMPARE(label->accessibleName(), "读数：" + readOut);
 
     In<QCheckBox>(chart, "logScale")->click();
     QCOMPARE(label->text(), readOut);

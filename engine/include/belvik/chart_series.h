@@ -18,11 +18,11 @@ namespace belvik {
 inline constexpr std::size_t kMaxPresentValuePoints = 32768;
 
 struct ChartSeries {
-  std::string name;        // the legend's
-  std::vector<double> y;   // one per point; NaN where the point has no figure
-  bool rightAxis = false;  // against the right-hand axis, on a scale of its own
-  bool plainForm = false;  // read out in PlainForm, else StrForm, as the result text writes it
-  bool paidToday = false;  // a sum paid today, so already today's money in every year
+  std::string name{};       // the legend's
+  std::vector<double> y{};  // one per point; NaN where the point has no figure
+  bool rightAxis = false;   // against the right-hand axis, on a scale of its own
+  bool plainForm = false;   // read out in PlainForm, else StrForm, as the result text writes it
+  bool paidToday = false;   // a sum paid today, so already today's money in every year
 };
 
 struct Chart {

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the bench preset (Release) and measures: each calculator against the floor of its
-# schedule lines, click to text on the window for 32767-line schedules, and start-up to the
-# first shown window and peak memory against an empty QMainWindow and against one holding a
-# single Latin or Chinese label, the least any text costs. The window figures use Qt's
-# offscreen platform. Timings follow the machine's load: run it when nothing else does.
+# schedule lines, click to text on the window for 32767-line schedules, one paint of a
+# 32767-point chart, and start-up to the first shown window and peak memory against an empty
+# QMainWindow and against one holding a single Latin or Chinese label, the least any text costs.
+# The window figures use Qt's offscreen platform. Timings follow the machine's load: run it when
+# nothing else does.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
@@ -21,6 +22,9 @@ python3 bench/floor_ratio.py build/bench/engine.json
 
 echo "== Window: click to text, 32767-year schedules (median of 9)"
 "$bin/click_bench" 2>/dev/null
+
+echo "== Chart: one paint of a 32767-point chart (median of 15)"
+"$bin/chart_bench" 2>/dev/null
 
 echo "== Start-up to first shown window and peak memory"
 python3 bench/startup_compare.py "$bin" 11

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the release program, runs it on a virtual X display, fills each pane with sample
-# inputs, presses its 计算 button and saves one PNG per pane in docs/screenshots/.
+# inputs, presses its 计算 button and saves one PNG per pane in docs/screenshots/, then opens
+# the result's chart from the result box's menu and saves it too (chart-*.png).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -59,6 +60,25 @@ shot() {
   echo "saved $out/$1.png"
 }
 
+# Opens the chart of the result on screen (显示图表…, the menu's last command), points at the
+# year $2 pixels into the chart window so the read-out shows it, saves the window and
+# closes it again.
+chart_shot() {
+  xdotool mousemove --window "$window" "$result_x" "$result_y" click 3
+  sleep 0.3
+  xdotool key Up Return
+  local chart
+  chart=$(xdotool search --sync --onlyvisible --name ' — 图表$')
+  xdotool windowmove --sync "$chart" 0 0
+  xdotool mousemove --window "$chart" "$2" 250
+  sleep 0.5
+  "$import" -window "$chart" "$out/$1.png"
+  echo "saved $out/$1.png"
+  xdotool windowfocus --sync "$chart"
+  xdotool key Escape
+  xdotool windowfocus --sync "$window"
+}
+
 # Periodic investment: tab order from the result box is 3, 4, 5, button, years.
 click "${menu_x[mnuDT]}" "$menu_y"
 click "$result_x" "$result_y"
@@ -70,6 +90,7 @@ next_box 10     # txtYear(4) years
 xdotool key shift+Tab   # back to Command1
 xdotool key space
 shot periodic-investment
+chart_shot chart-investment 560
 
 # Pension need: the button comes first; from the result box the order wraps round through
 # the inflation box to the button, then the three years boxes and the monthly cost.
@@ -84,6 +105,7 @@ next_box 3000   # txtJE(1) monthly cost
 tabs 3          # txtJG, txtJE(0), cmdYLJ
 xdotool key space
 shot pension-need
+chart_shot chart-pension 420
 
 # Present value: the help text sits under the question.
 click "${menu_x[mnuPVIF]}" "$menu_y"
@@ -95,6 +117,7 @@ next_box 10000  # txtJE(2) amount
 tabs 2          # txtJG, cmdPVIF
 xdotool key space
 shot present-value
+chart_shot chart-present-value 400
 
 # Single lump sum.
 click "${menu_x[munFVIF]}" "$menu_y"
@@ -105,3 +128,4 @@ next_box 6      # txtJE(7) expected return
 tabs 1          # cmdFVIF
 xdotool key space
 shot lump-sum
+chart_shot chart-lump-sum 500

@@ -239,7 +239,8 @@ QMenu* frmbelvik::createResultMenu() {
   add("打印…", [this](const ShownResult& shown) { PrintResult(this, shown); });
   add("导出为 PDF…",
       [this](const ShownResult& shown) { ExportPdf(this, shown, chooseFile_, messageBox_); });
-  add("显示图表…", [this](const ShownResult& shown) { ShowChart(this, shown); });
+  add("显示图表…",
+      [this](const ShownResult& shown) { ShowChart(this, shown, chooseFile_, messageBox_); });
   return menu;
 }
 

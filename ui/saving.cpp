@@ -18,11 +18,15 @@ QString AskSaveFileName(const QString& caption, const QString& suggestedPath,
   return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, suggestedPath, filter);
 }
 
-QString SuggestedPath(const PaneRow& pane, const QString& extension) {
-  QString name;
+QString PaneCaption(const PaneRow& pane) {
   for (const ControlRow& row : kControls) {
-    if (std::strcmp(row.name, pane.menu) == 0) name = QString::fromUtf8(row.caption);
+    if (std::strcmp(row.name, pane.menu) == 0) return QString::fromUtf8(row.caption);
   }
+  return {};
+}
+
+QString SuggestedPath(const PaneRow& pane, const QString& extension) {
+  QString name = PaneCaption(pane);
   name += QDate::currentDate().toString(QStringLiteral("-yyyyMMdd.")) + extension;
   // A fresh account may have no documents folder yet; the dialog would then open elsewhere.
   const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));

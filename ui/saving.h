@@ -21,6 +21,9 @@ using FileChooserFn = std::function<QString(const QString& caption, const QStrin
 QString AskSaveFileName(const QString& caption, const QString& suggestedPath,
                         const QString& filter);
 
+// The caption of the menu command that chooses `pane`, which names it: 定投计算.
+QString PaneCaption(const PaneRow& pane);
+
 // The user's documents folder and a name from the pane and today's date, such as
 // 定投计算-20261208.csv.
 QString SuggestedPath(const PaneRow& pane, const QString& extension);

@@ -1,0 +1,76 @@
+// One paint of the chart of each calculator's longest schedule, 32767 years (the present value
+// sampled over a billion years), under the offscreen platform at a typical window's plot size:
+// the first paint after a change, which reduces the curves to the plot's pixel columns, and a
+// repaint from those columns. Prints the median of the runs in milliseconds.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QImage>
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "belvik/calculators.h"
+#include "belvik/chart_series.h"
+#include "chart_widget.h"
+#include "fonts.h"
+
+namespace {
+
+struct Run {
+  const char* name;
+  belvik::Calculator calculator;
+  std::vector<std::string> texts;
+};
+
+// Returns of 2 % span hundreds of decades over 32767 years, so the log scale has work to do.
+const std::vector<Run> kRuns = {
+    {"investment", belvik::Calculator::Investment, {"300", "0", "2", "32767"}},
+    {"pension", belvik::Calculator::Pension, {"2", "1000", "32767", "60", "60"}},
+    {"present_value", belvik::Calculator::PresentValue, {"0", "10000", "1e9"}},
+    {"lump_sum", belvik::Calculator::LumpSum, {"10000", "2", "32767"}},
+};
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+double Milliseconds(const QElapsedTimer& timer) {
+  return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  belvik::ui::UseInterfaceFonts();
+  constexpr int kRepeats = 15;
+  belvik::ui::ChartWidget widget;
+  widget.resize(740, 420);
+  QImage image(widget.size(), QImage::Format_ARGB32_Premultiplied);
+
+  std::printf("%-14s %-6s %7s %18s %16s\n", "chart", "scale", "points", "first paint (ms)",
+              "repaint (ms)");
+  for (const Run& run : kRuns) {
+    const belvik::Result result = belvik::Calculate(run.calculator, run.texts);
+    widget.setChart(belvik::ChartOf(result, run.texts, "4"));
+    for (const bool logarithmic : {false, true}) {
+      std::vector<double> first;
+      std::vector<double> again;
+      for (int repeat = 0; repeat < kRepeats; ++repeat) {
+        widget.setLogarithmic(logarithmic);  // drops the reduced columns
+        QElapsedTimer timer;
+        timer.start();
+        widget.render(&image);
+        first.push_back(Milliseconds(timer));
+        timer.restart();
+        widget.render(&image);
+        again.push_back(Milliseconds(timer));
+      }
+      std::printf("%-14s %-6s %7zu %18.2f %16.2f\n", run.name, logarithmic ? "log" : "linear",
+                  belvik::ChartOf(result, run.texts, "4").x.size(), Median(first), Median(again));
+    }
+  }
+  return 0;
+}

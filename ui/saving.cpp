@@ -6,7 +6,6 @@
 #include <QFileDialog>
 #include <QSaveFile>
 #include <QStandardPaths>
-#include <cstring>
 
 #include "control_table.h"
 #include "failure_message.h"
@@ -19,11 +18,8 @@ QString AskSaveFileName(const QString& caption, const QString& suggestedPath,
 }
 
 QString SuggestedPath(const PaneRow& pane, const QString& extension) {
-  QString name;
-  for (const ControlRow& row : kControls) {
-    if (std::strcmp(row.name, pane.menu) == 0) name = QString::fromUtf8(row.caption);
-  }
-  name += QDate::currentDate().toString(QStringLiteral("-yyyyMMdd.")) + extension;
+  const QString name = QString::fromUtf8(CaptionOf(pane.menu)) +
+                       QDate::currentDate().toString(QStringLiteral("-yyyyMMdd.")) + extension;
   const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   return QDir(folder.isEmpty() ? QDir::homePath() : folder).filePath(name);
 }

@@ -3,7 +3,8 @@
 # schedule lines, click to text on the window for 32767-line schedules, the PDF of a schedule
 # of 1000 and of 32767 lines, and start-up to the first shown window and peak memory against
 # an empty QMainWindow and against one holding a single Latin or Chinese label, the least any
-# text costs. The window and PDF figures use Qt's offscreen platform. Timings follow the machine's load: run it when nothing else does.
+# text costs. The window and PDF figures use Qt's offscreen platform. Timings follow the
+# machine's load: run it when nothing else does.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh

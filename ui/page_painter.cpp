@@ -82,6 +82,7 @@ class PagePainter {
           title.lineSpacing() * kTitleLines,    text.lineSpacing() * kTextLines,
           table.lineSpacing() * kRowLines,      table.lineSpacing() * kCellPadding,
           table.lineSpacing() * kFooterLines};
+    // The inputs, the summary and an empty line before the table.
     const double lines = static_cast<double>(out_.inputs.size()) + (out_.summary.isEmpty() ? 1 : 2);
     const double pageRoom = m_.height - m_.title - m_.footer;
     const std::size_t rows = out_.table.RowCount() == 0 ? 0 : out_.table.RowCount() - 1;
@@ -109,7 +110,7 @@ class PagePainter {
     const QFont text = Face(kTextPoints);
     const QFont bold = Face(kTextPoints, true);
     painter_.setFont(text);
-    for (const auto& [label, value] : out_.inputs) top = PaintLine(label + u'：' + value, top);
+    for (const QString& input : out_.inputs) top = PaintLine(input, top);
     if (!out_.summary.isEmpty()) {
       painter_.setFont(bold);
       top = PaintLine(out_.summary, top);
@@ -124,19 +125,26 @@ class PagePainter {
     return top + m_.text;
   }
 
-  // The header row, then the body rows of the page; body row k is table row k + 1.
+  // The header row, then the body rows of the page (body row k is table row k + 1), with a rule
+  // under them and one over the 合计 row.
   void PaintRows(PageRows rows, double top) {
     if (rows.begin == rows.end) return;
     painter_.fillRect(QRectF(0, top, m_.width, m_.row), kHeaderFill);
     painter_.setFont(Face(kTablePoints, true));
     PaintCells(0, top);
     painter_.setFont(Face(kTablePoints));
+    const std::size_t total = out_.endsInTotal ? layout_.rows - 1 : layout_.rows;
     for (std::size_t row = rows.begin; row < rows.end; ++row) {
       top += m_.row;
+      if (row == total) PaintRule(top);
       PaintCells(row + 1, top);
     }
+    PaintRule(top + m_.row);
+  }
+
+  void PaintRule(double y) {
     painter_.setPen(kRuleColour);
-    painter_.drawLine(QLineF(0, top + m_.row, m_.width, top + m_.row));
+    painter_.drawLine(QLineF(0, y, m_.width, y));
     painter_.setPen(Qt::black);
   }
 

@@ -9,6 +9,7 @@ namespace {
 
 constexpr QChar kColon(u'：');
 
+// The caption without its colon, which a print-out puts between every label and its text.
 QString LabelOf(const PaneBox& box) {
   QString label = QString::fromUtf8(box.printLabel ? box.printLabel : CaptionOf(box.label));
   if (label.endsWith(kColon)) label.chop(1);
@@ -22,7 +23,7 @@ PrintOut PrintOutOf(const ShownResult& shown) {
   out.title = QString::fromUtf8(CaptionOf(shown.pane->menu));
   const std::span<const PaneBox> boxes = shown.pane->boxes();
   for (std::size_t k = 0; k < boxes.size() && k < shown.inputs.size(); ++k) {
-    out.inputs.emplace_back(LabelOf(boxes[k]), QString::fromStdString(shown.inputs[k]));
+    out.inputs.append(LabelOf(boxes[k]) + kColon + QString::fromStdString(shown.inputs[k]));
   }
   ResultTable table = TableOf(shown.result);
   if (shown.result.calculator == Calculator::PresentValue) {
@@ -34,7 +35,8 @@ PrintOut PrintOutOf(const ShownResult& shown) {
     return out;
   }
   // The summary line comes first in the text, and only once the run got that far.
-  if (!shown.result.Summary().empty() && shown.result.text) {
+  out.endsInTotal = !shown.result.Summary().empty();
+  if (out.endsInTotal && shown.result.text) {
     const std::string_view text = *shown.result.text;
     out.summary = QString::fromUtf8(text.substr(0, text.find("\r\n")));
   }

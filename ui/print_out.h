@@ -3,8 +3,7 @@
 #pragma once
 
 #include <QString>
-#include <utility>
-#include <vector>
+#include <QStringList>
 
 #include "belvik/result_table.h"
 #include "shown_result.h"
@@ -12,10 +11,11 @@
 namespace belvik::ui {
 
 struct PrintOut {
-  QString title;                                    // the pane's name, as on its menu command
-  std::vector<std::pair<QString, QString>> inputs;  // label without its colon, the box's text
-  QString summary;                                  // empty for a run stopped before its summary
-  ResultTable table;  // the header row first; no rows when the result has no schedule
+  QString title;             // the pane's name, as on its menu command
+  QStringList inputs;        // each box as label：text
+  QString summary;           // empty for a run stopped before its summary
+  ResultTable table;         // the header row first; no rows when the result has no schedule
+  bool endsInTotal = false;  // the table's last row is the 合计 row
 };
 
 PrintOut PrintOutOf(const ShownResult& shown);

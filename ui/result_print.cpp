@@ -15,7 +15,7 @@
 namespace belvik::ui {
 namespace {
 
-// A print-out that takes longer than this shows its progress; a short one is done before.
+// A print-out foreseen to take longer than this shows its progress; a short one never does.
 constexpr int kProgressDelayMilliseconds = 500;
 
 enum class Outcome { Painted, Cancelled, Failed };
@@ -57,6 +57,8 @@ void PrintResult(QWidget* parent, const ShownResult& shown) {
   QPrintDialog dialog(&printer, parent);
   dialog.setWindowTitle(QStringLiteral("打印"));
   if (dialog.exec() != QDialog::Accepted) return;
+  // Where the print engine cannot abort (Qt's PDF and CUPS engines), the pages painted before
+  // 取消 are still printed; painting stops there all the same.
   const Outcome outcome = PaintShowingProgress(parent, QStringLiteral("打印"), printer, out,
                                                [&printer] { printer.abort(); });
   if (outcome == Outcome::Failed) {

@@ -24,6 +24,7 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The interface is Chinese; without a CJK font every caption would be boxes.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk")
+# The interface is Chinese; without a CJK font every caption would be boxes. Print-outs use
+# WenQuanYi Micro Hei, whose PDF text copies back as written.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk, fonts-wqy-microhei")
 include(CPack)

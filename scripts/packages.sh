@@ -5,6 +5,9 @@ belvik_build_packages=(cmake ninja-build g++ libgtest-dev python3
   # The window: Qt Widgets and Qt Test, Qt SVG for saving charts, and a Chinese face for every
   # caption.
   qt6-base-dev qt6-svg-dev fonts-noto-cjk
+  # Print-outs: a Chinese face whose PDF text copies back as written, and the PDF reader the
+  # tests check them with.
+  fonts-wqy-microhei poppler-utils
   # The Debian package and its check: computed dependencies, menu entry and AppStream checks.
   dpkg-dev file desktop-file-utils appstream
   # The end-to-end check: the real window on a virtual display, read over the accessibility bus

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the release program, runs it on a virtual X display, fills each pane with sample
-# inputs, presses its 计算 button and saves one PNG per pane in docs/screenshots/, then opens
-# the result's chart from the result box's menu and saves it too (chart-*.png).
+# inputs, presses its 计算 button and saves one PNG per pane in docs/screenshots/, opens the
+# result's chart from the result box's menu and saves it too (chart-*.png); then exports a long
+# schedule as PDF for its progress dialog, and a realistic one for its first page.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,9 +20,10 @@ mkdir -p "$out"
 # The real ImageMagick; a `convert` earlier on PATH may be something else.
 import=/usr/bin/import
 
+pdf=$(mktemp -d)
 build/release/ui/belvik &
 app=$!
-trap 'kill "$app" 2>/dev/null || true' EXIT
+trap 'kill "$app" 2>/dev/null || true; rm -rf "$pdf"' EXIT
 
 window=$(xdotool search --sync --onlyvisible --name '^Fenmoor beta ')
 xdotool windowmove --sync "$window" 0 0
@@ -38,7 +40,7 @@ result_x=400
 result_y=400
 
 click() {
-  xdotool mousemove --window "$window" "$1" "$2" click 1
+  xdotool mousemove --window "$window" "$1" "$2" click "${3:-1}"
   sleep 0.3
 }
 
@@ -79,16 +81,21 @@ chart_shot() {
   xdotool windowfocus --sync "$window"
 }
 
-# Periodic investment: tab order from the result box is 3, 4, 5, button, years.
-click "${menu_x[mnuDT]}" "$menu_y"
-click "$result_x" "$result_y"
-next_box 500    # txtJE(3) monthly amount
-next_box 5      # txtJE(4) yearly increase
-next_box 8      # txtJE(5) annual return
-tabs 1          # Command1
-next_box 10     # txtYear(4) years
-xdotool key shift+Tab   # back to Command1
-xdotool key space
+# Periodic investment: tab order from the result box is 3, 4, 5, button, years; the monthly
+# amount, the yearly increase, the return and the years.
+investment() {
+  click "${menu_x[mnuDT]}" "$menu_y"
+  click "$result_x" "$result_y"
+  next_box "$1"   # txtJE(3)
+  next_box "$2"   # txtJE(4)
+  next_box "$3"   # txtJE(5)
+  tabs 1          # Command1
+  next_box "$4"   # txtYear(4)
+  xdotool key shift+Tab   # back to Command1
+  xdotool key space
+}
+
+investment 500 5 8 10
 shot periodic-investment
 chart_shot chart-investment 560
 
@@ -129,3 +136,36 @@ tabs 1          # cmdFVIF
 xdotool key space
 shot lump-sum
 chart_shot chart-lump-sum 500
+
+# 导出为 PDF… from the result box's menu, second from its bottom, into the file $1; prints the
+# file dialog's window, whose caption the progress dialog shares.
+export_pdf() {
+  click "$result_x" "$result_y" 3
+  xdotool key --delay 40 Up Up Return
+  local dialog
+  dialog=$(xdotool search --sync --onlyvisible --name '^导出为 PDF$')
+  sleep 0.3
+  xdotool key ctrl+a
+  xdotool type --delay 20 "$1"
+  xdotool key Return
+  echo "$dialog"
+}
+
+# The longest schedule takes over a second: the progress dialog shows as soon as it foresees that.
+investment 300 0 0 32767
+file_dialog=$(export_pdf "$pdf/long.pdf")
+until xdotool search --onlyvisible --name '^导出为 PDF$' 2>/dev/null | grep -qvx "$file_dialog"; do
+  sleep 0.05
+done
+sleep 0.15  # its first paint; painting the pages goes on for a second more
+# From the screen: a grab of the window alone leaves the dialog over it black.
+eval "$(xdotool getwindowgeometry --shell "$window")"
+"$import" -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out/pdf-progress.png"
+echo "saved $out/pdf-progress.png"
+while xdotool search --onlyvisible --name '^导出为 PDF$' >/dev/null 2>&1; do sleep 0.2; done
+
+investment 300 7 10 30
+export_pdf "$pdf/page.pdf" >/dev/null
+until [ -f "$pdf/page.pdf" ]; do sleep 0.1; done
+pdftoppm -png -r 80 -f 1 -l 1 -singlefile "$pdf/page.pdf" "$out/pdf-page"
+echo "saved $out/pdf-page.png"

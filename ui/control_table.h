@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <string_view>
 
 #include "twips.h"
 
@@ -80,5 +81,14 @@ inline constexpr std::array<ControlRow, 42> kControls = {{
 
     {"txtJG", Kind::ResultBox, nullptr, "计算结果\r\n", {8280, 240, 2055, 855}, 12},
 }};
+
+// The caption of the control named `name` (a menu command's is its pane's name); empty when
+// no control has that name.
+constexpr const char* CaptionOf(std::string_view name) {
+  for (const ControlRow& row : kControls) {
+    if (row.name == name) return row.caption;
+  }
+  return "";
+}
 
 }  // namespace belvik::ui

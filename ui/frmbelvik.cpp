@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <algorithm>
 #include <limits>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -211,9 +212,11 @@ void frmbelvik::connectCommands() {
   }
   resultBox_->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(resultBox_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-    QMenu* menu = createResultMenu();
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(resultBox_->viewport()->mapToGlobal(at));
+    // Deleted only once exec() has returned: a command runs while the menu is still handling the
+    // click or key that chose it, and the dialogs and progress of an export run event loops that
+    // would delete a menu closed with WA_DeleteOnClose under it.
+    const std::unique_ptr<QMenu> menu(createResultMenu());
+    menu->exec(resultBox_->viewport()->mapToGlobal(at));
   });
 }
 

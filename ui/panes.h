@@ -15,6 +15,9 @@ struct PaneBox {
   const char* name;   // the box's objectName
   const char* label;  // the label whose caption names the box for a screen reader
   const char* hint;   // its tooltip: the unit and what the number means
+  // What a print-out calls the box where the label's caption is part of a sentence; otherwise
+  // the print-out uses that caption.
+  const char* printLabel = nullptr;
 };
 
 struct PaneRow {
@@ -74,8 +77,8 @@ inline constexpr std::array<PaneRow, 4> kPanes = {{
     {.menu = "mnuPVIF",
      .frame = "frmPVIF",
      .boxArray = {{kInflationBox,
-                   {"txtJE(2)", "Label7", "将来得到（或需要）的金额，单位：元。"},
-                   {"txtYear(3)", "Label8", "这笔钱在多少年后得到（或需要）。"}}},
+                   {"txtJE(2)", "Label7", "将来得到（或需要）的金额，单位：元。", "将来的金额(元)"},
+                   {"txtYear(3)", "Label8", "这笔钱在多少年后得到（或需要）。", "距今年数"}}},
      .boxCount = 3,
      .button = "cmdPVIF",
      .buttonName = "计算现值",

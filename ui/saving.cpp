@@ -6,7 +6,6 @@
 #include <QFileDialog>
 #include <QSaveFile>
 #include <QStandardPaths>
-#include <cstring>
 
 #include "control_table.h"
 #include "failure_message.h"
@@ -18,16 +17,11 @@ QString AskSaveFileName(const QString& caption, const QString& suggestedPath,
   return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, suggestedPath, filter);
 }
 
-QString PaneCaption(const PaneRow& pane) {
-  for (const ControlRow& row : kControls) {
-    if (std::strcmp(row.name, pane.menu) == 0) return QString::fromUtf8(row.caption);
-  }
-  return {};
-}
+QString PaneCaption(const PaneRow& pane) { return QString::fromUtf8(CaptionOf(pane.menu)); }
 
 QString SuggestedPath(const PaneRow& pane, const QString& extension) {
-  QString name = PaneCaption(pane);
-  name += QDate::currentDate().toString(QStringLiteral("-yyyyMMdd.")) + extension;
+  const QString name =
+      PaneCaption(pane) + QDate::currentDate().toString(QStringLiteral("-yyyyMMdd.")) + extension;
   // A fresh account may have no documents folder yet; the dialog would then open elsewhere.
   const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
   return (documents.exists() ? documents : QDir::home()).filePath(name);

@@ -1,8 +1,6 @@
 # Installation into the usual Linux places and a Debian package built by CPack.
 include(GNUInstallDirs)
 
-set(BELVIK_APP_ID org.fenmoor.Belvik)
-
 install(TARGETS belvik RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/resources/linux/${BELVIK_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

@@ -22,6 +22,8 @@
 #include "failure_message.h"
 #include "fonts.h"
 #include "keystroke_filter.h"
+#include "menu_bar_style.h"
+#include "outer_frame.h"
 #include "pane_geometry.h"
 #include "panes.h"
 #include "result_box.h"
@@ -32,10 +34,6 @@ namespace belvik::ui {
 namespace {
 
 constexpr float kOuterHeightTwips = 8000;
-
-// Border and title bar of a typical desktop. Qt learns the real ones only once the window is
-// on screen, but the frames must be laid out from the client area before that.
-constexpr QMargins kEstimatedFrameMargins(4, 23, 4, 4);
 
 QString Caption() {
   return QString::fromUtf8(version::kProductName) + u' ' +
@@ -94,6 +92,7 @@ frmbelvik::frmbelvik(MessageBoxFn messageBox, QWidget* parent)
       twipsPerPixel_(TwipsPerPixel(screen())) {
   setObjectName(QStringLiteral("frmbelvik"));
   setWindowIcon(QIcon(QStringLiteral(":/belvik.ico")));
+  HoldInterfaceFont(this);
   createControls();
   findPanes();
   nameForScreenReaders();
@@ -104,6 +103,9 @@ frmbelvik::frmbelvik(MessageBoxFn messageBox, QWidget* parent)
 
 void frmbelvik::createControls() {
   menuBar()->setNativeMenuBar(false);  // a global menu would take the row the client area lacks
+  auto* menuBarStyle = new MenuBarKeyboardStyle;
+  menuBarStyle->setParent(menuBar());
+  menuBar()->setStyle(menuBarStyle);
   auto* client = new QWidget(this);
   setCentralWidget(client);
 
@@ -150,9 +152,13 @@ void frmbelvik::createControls() {
         resultBox_->showText(caption);
         widget = resultBox_;
         break;
-      case Kind::Button:
-        widget = new QPushButton(caption, parentWidget);
+      case Kind::Button: {
+        auto* button = new QPushButton(caption, parentWidget);
+        // Only a dialog's buttons take Enter in Qt; desktop users expect it of any focused one.
+        button->setAutoDefault(true);
+        widget = button;
         break;
+      }
       case Kind::MenuCommand:
         break;
     }
@@ -246,22 +252,23 @@ QMenu* frmbelvik::createResultMenu() {
 void frmbelvik::load() {
   setWindowTitle(Caption());
 
-  const int outerHeight = ToPixels(kOuterHeightTwips, twipsPerPixel_);
-  setFixedSize(kOuterWidthPixels - kEstimatedFrameMargins.left() - kEstimatedFrameMargins.right(),
-               outerHeight - kEstimatedFrameMargins.top() - kEstimatedFrameMargins.bottom());
-  layout()->activate();  // so the client area has its final size before the window is shown
-  layOutFrames(centralWidget()->size());
+  const QSize outer(kOuterWidthPixels, ToPixels(kOuterHeightTwips, twipsPerPixel_));
+  new OuterFrame(this, outer, [this] { layOutFrames(centralWidget()->size()); });
   choosePane(panes_.front());
-
-  if (const QScreen* shownOn = screen()) {
-    const QPoint centre = shownOn->geometry().center();
-    move(centre.x() - kOuterWidthPixels / 2, centre.y() - outerHeight / 2);
-  }
 }
 
 void frmbelvik::layOutFrames(QSize client) {
   const QRect pane = ToPixels(PaneRect(ToTwips(client, twipsPerPixel_)), twipsPerPixel_);
-  for (const Pane& each : panes_) each.frame->setGeometry(pane);
+  for (const Pane& each : panes_) {
+    each.frame->setGeometry(pane);
+    if (!each.frame->isHidden()) placeResultBox(each);
+  }
+}
+
+void frmbelvik::placeResultBox(const Pane& pane) {
+  // All four frames share the pane rectangle, so the chosen one's size is every frame's.
+  const TwipsSize paneSize = ToTwips(pane.frame->size(), twipsPerPixel_);
+  resultBox_->setGeometry(ToPixels(ResultBoxRect(paneSize, pane.row->resultTop), twipsPerPixel_));
 }
 
 void frmbelvik::choosePane(const Pane& pane) {
@@ -280,9 +287,7 @@ void frmbelvik::choosePane(const Pane& pane) {
     help_->adjustSize();
   }
 
-  // All four frames share the pane rectangle, so the chosen one's size is every frame's.
-  const TwipsSize paneSize = ToTwips(pane.frame->size(), twipsPerPixel_);
-  resultBox_->setGeometry(ToPixels(ResultBoxRect(paneSize, row.resultTop), twipsPerPixel_));
+  placeResultBox(pane);
 }
 
 void frmbelvik::calculate(const Pane& pane) {

@@ -4,11 +4,14 @@
 belvik_build_packages=(cmake ninja-build g++ libgtest-dev python3
   # The window: Qt Widgets and Qt Test, and a Chinese face for every caption.
   qt6-base-dev fonts-noto-cjk
-  # The Debian package and its check: computed dependencies, menu entry and AppStream checks.
-  dpkg-dev file desktop-file-utils appstream
+  # Qt's own texts in Chinese: message-box buttons, context menus, dialogs.
+  qt6-translations-l10n
+  # The Debian package and its check: computed dependencies, menu entry and AppStream checks,
+  # Debian's policy checker.
+  dpkg-dev file desktop-file-utils appstream lintian
   # The end-to-end check: the real window on a virtual display, read over the accessibility bus
-  # and through the clipboard.
-  xvfb xauth xdotool xclip dbus-daemon at-spi2-core python3-pyatspi)
+  # and through the clipboard, and its outer size measured bare and under a window manager.
+  xvfb xauth xdotool xclip dbus-daemon at-spi2-core python3-pyatspi x11-utils openbox)
 
 # scripts/screenshots.sh only: a virtual display, a way to type into it and to capture it.
 belvik_screenshot_packages=(xvfb xauth xdotool imagemagick)

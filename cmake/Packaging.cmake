@@ -24,7 +24,7 @@ foreach(page changelog belvik.1)
   endif()
   configure_file(${page_in} ${PROJECT_BINARY_DIR}/debian/${page} @ONLY)
   add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/debian/${page}.gz
-                     COMMAND gzip -9nf ${page}
+                     COMMAND gzip -9nkf ${page}
                      WORKING_DIRECTORY ${PROJECT_BINARY_DIR}/debian
                      DEPENDS ${PROJECT_BINARY_DIR}/debian/${page}
                      VERBATIM)

@@ -6,8 +6,7 @@
 # offscreen platform. Timings follow the machine's load: run it when nothing else does.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/packages.sh
-belvik_install_missing "${belvik_build_packages[@]}" libbenchmark-dev time
+scripts/setup.sh build bench
 
 cmake --preset bench >/dev/null
 cmake --build --preset bench

@@ -1,5 +1,4 @@
-# Debian 12 packages the project needs; sourced by the set-up scripts.
-# Installs only what is missing, as root or through sudo.
+# Debian 12 packages the project needs, by what needs them; scripts/setup.sh installs them.
 
 belvik_build_packages=(cmake ninja-build g++ libgtest-dev python3
   # The window: Qt Widgets and Qt Test, and a Chinese face for every caption.
@@ -13,8 +12,15 @@ belvik_build_packages=(cmake ninja-build g++ libgtest-dev python3
   # and through the clipboard, and its outer size measured bare and under a window manager.
   xvfb xauth xdotool xclip dbus-daemon at-spi2-core python3-pyatspi x11-utils openbox)
 
-# scripts/screenshots.sh only: a virtual display, a way to type into it and to capture it.
-belvik_screenshot_packages=(xvfb xauth xdotool imagemagick)
+# scripts/screenshots.sh only: the window on a virtual display, driven over the accessibility
+# bus, and a way to capture it.
+belvik_screenshot_packages=(xvfb xauth xdotool dbus-daemon at-spi2-core python3-pyatspi
+  imagemagick)
+
+# scripts/bench.sh only: Google Benchmark, and GNU time for the peak memory of a start-up.
+belvik_bench_packages=(libbenchmark-dev time)
+
+# Installs the packages given that are not installed yet, as root or through sudo.
 
 belvik_install_missing() {
   local missing=()

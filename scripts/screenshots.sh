@@ -1,107 +1,21 @@
 #!/usr/bin/env bash
 # Builds the release program, runs it on a virtual X display, fills each pane with sample
-# inputs, presses its 计算 button and saves one PNG per pane in docs/screenshots/.
+# inputs over the accessibility bus, presses its 计算 button and saves one PNG per pane in
+# docs/screenshots/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+scripts/setup.sh build screenshots
 
-if [ -z "${BELVIK_SCREENSHOT_DISPLAY:-}" ]; then
-  source scripts/packages.sh
-  belvik_install_missing "${belvik_build_packages[@]}" "${belvik_screenshot_packages[@]}"
-  cmake --preset release
-  cmake --build --preset release
-  BELVIK_SCREENSHOT_DISPLAY=1 exec xvfb-run --auto-servernum \
-    --server-args="-screen 0 1024x768x24 -dpi 96" "$0" "$@"
-fi
-
-out=docs/screenshots
-mkdir -p "$out"
-# The real ImageMagick; a `convert` earlier on PATH may be something else.
-import=/usr/bin/import
-
-build/release/ui/belvik &
-app=$!
-trap 'kill "$app" 2>/dev/null || true' EXIT
-
-window=$(xdotool search --sync --onlyvisible --name '^Fenmoor beta ')
-xdotool windowmove --sync "$window" 0 0
-xdotool windowfocus --sync "$window"
-sleep 0.5
-
-# Menu commands, in window pixels: each caption's centre on the menu bar with the CJK interface
-# face at 9 points. The menu bar is the only place a click needs a position; everything else
-# is reached through the tab order, which the window fixes.
-declare -A menu_x=([mnuDT]=34 [mnuYLJ]=120 [mnuPVIF]=230 [munFVIF]=328)
-menu_y=11
-# Anywhere in the result box, which fills the lower part of every pane.
-result_x=400
-result_y=400
-
-click() {
-  xdotool mousemove --window "$window" "$1" "$2" click 1
-  sleep 0.3
-}
-
-# Tabs from the focused control to the next one and replaces its text.
-next_box() {
-  xdotool key --delay 40 Tab End
-  # Ctrl+A is a typed control character, which the boxes drop; backspace is allowed.
-  xdotool key --delay 10 --repeat 12 BackSpace
-  xdotool type --delay 40 "$1"
-}
-
-tabs() {
-  xdotool key --delay 40 --repeat "$1" Tab
-}
-
-shot() {
-  sleep 0.5
-  "$import" -window "$window" "$out/$1.png"
-  echo "saved $out/$1.png"
-}
-
-# Periodic investment: tab order from the result box is 3, 4, 5, button, years.
-click "${menu_x[mnuDT]}" "$menu_y"
-click "$result_x" "$result_y"
-next_box 500    # txtJE(3) monthly amount
-next_box 5      # txtJE(4) yearly increase
-next_box 8      # txtJE(5) annual return
-tabs 1          # Command1
-next_box 10     # txtYear(4) years
-xdotool key shift+Tab   # back to Command1
-xdotool key space
-shot periodic-investment
-
-# Pension need: the button comes first; from the result box the order wraps round through
-# the inflation box to the button, then the three years boxes and the monthly cost.
-click "${menu_x[mnuYLJ]}" "$menu_y"
-click "$result_x" "$result_y"
-next_box 3      # txtJE(0) inflation
-tabs 1          # cmdYLJ
-next_box 8      # txtYear(0) years on the pension
-next_box 35     # txtYear(1) current age
-next_box 60     # txtYear(2) retirement age
-next_box 3000   # txtJE(1) monthly cost
-tabs 3          # txtJG, txtJE(0), cmdYLJ
-xdotool key space
-shot pension-need
-
-# Present value: the help text sits under the question.
-click "${menu_x[mnuPVIF]}" "$menu_y"
-click "$result_x" "$result_y"
-tabs 1          # cmdPVIF
-next_box 10     # txtYear(3) years
-next_box 4      # txtJE(0) inflation
-next_box 10000  # txtJE(2) amount
-tabs 2          # txtJG, cmdPVIF
-xdotool key space
-shot present-value
-
-# Single lump sum.
-click "${menu_x[munFVIF]}" "$menu_y"
-click "$result_x" "$result_y"
-next_box 10000  # txtJE(6) amount
-next_box 5      # txtYear(5) years
-next_box 6      # txtJE(7) expected return
-tabs 1          # cmdFVIF
-xdotool key space
-shot lump-sum
+cmake --preset release
+cmake --build --preset release --target belvik pane_table
+mkdir -p docs/screenshots
+# Qt publishes its widgets on the bus only when asked or when a screen reader is running; Debian's
+# pyatspi is for Debian's own python3.
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb
+unset WAYLAND_DISPLAY
+exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" dbus-run-session -- bash -c '
+  /usr/libexec/at-spi-bus-launcher --launch-immediately &
+  launcher=$!
+  trap "kill $launcher 2>/dev/null" EXIT
+  /usr/bin/python3 scripts/screenshot_panes.py build/release/ui/belvik build/release/tests/e2e/pane_table \
+    docs/screenshots'

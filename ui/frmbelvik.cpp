@@ -3,11 +3,13 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QIcon>
+#include <QImageReader>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -20,9 +22,9 @@
 #include "chart_window.h"
 #include "control_table.h"
 #include "failure_message.h"
+#include "first_paint_font.h"
 #include "fonts.h"
 #include "keystroke_filter.h"
-#include "menu_bar_style.h"
 #include "outer_frame.h"
 #include "pane_geometry.h"
 #include "panes.h"
@@ -34,6 +36,19 @@ namespace belvik::ui {
 namespace {
 
 constexpr float kOuterHeightTwips = 8000;
+
+// The sizes a title bar and a task bar ask for, from the icon theme's images that the package
+// installs; the five-image .ico is the Windows program file's. Read as PNG outright: a reader
+// that may detect the format asks every image plugin first, and loads each to ask.
+QIcon ProgramIcon() {
+  QIcon icon;
+  for (const int size : {16, 32, 48}) {
+    QImageReader reader(QStringLiteral(":/icon/%1x%1/apps/belvik.png").arg(size), "png");
+    reader.setAutoDetectImageFormat(false);
+    icon.addPixmap(QPixmap::fromImage(reader.read()));
+  }
+  return icon;
+}
 
 QString Caption() {
   return QString::fromUtf8(version::kProductName) + u' ' +
@@ -52,7 +67,9 @@ ResultBox* CreateResultBox(QWidget* parent) {
   box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   QFont font(QString::fromUtf8(kResultFontFamily));
   font.setPointSizeF(kResultFontPointSize);
-  box->setFont(font);
+  // The serif face stands in for 宋体 in this box alone; reading it only for the first paint
+  // lets the window map without waiting for a second CJK face.
+  SetFontAtFirstPaint(box, box->viewport(), font);
   return box;
 }
 
@@ -91,7 +108,7 @@ frmbelvik::frmbelvik(MessageBoxFn messageBox, QWidget* parent)
       messageBox_(std::move(messageBox)),
       twipsPerPixel_(TwipsPerPixel(screen())) {
   setObjectName(QStringLiteral("frmbelvik"));
-  setWindowIcon(QIcon(QStringLiteral(":/belvik.ico")));
+  setWindowIcon(ProgramIcon());
   HoldInterfaceFont(this);
   createControls();
   findPanes();
@@ -103,9 +120,6 @@ frmbelvik::frmbelvik(MessageBoxFn messageBox, QWidget* parent)
 
 void frmbelvik::createControls() {
   menuBar()->setNativeMenuBar(false);  // a global menu would take the row the client area lacks
-  auto* menuBarStyle = new MenuBarKeyboardStyle;
-  menuBarStyle->setParent(menuBar());
-  menuBar()->setStyle(menuBarStyle);
   auto* client = new QWidget(this);
   setCentralWidget(client);
 
@@ -164,7 +178,6 @@ void frmbelvik::createControls() {
     }
     widget->setObjectName(QString::fromUtf8(row.name));
     widget->setGeometry(ToPixels(row.rect, twipsPerPixel_));
-    if (row.kind == Kind::Label) widget->adjustSize();
   }
 }
 
@@ -282,10 +295,13 @@ void frmbelvik::choosePane(const Pane& pane) {
 
   for (const Pane& each : panes_) each.frame->setVisible(&each == &pane);
 
-  if (row.explainsItself) {
-    help_->setText(QString::fromUtf8(kPresentValueHelp));
-    help_->adjustSize();
+  if (row.explainsItself) help_->setText(QString::fromUtf8(kPresentValueHelp));
+  // Captions fit their text once their pane shows: sizing every pane's captions at start-up
+  // would read the glyph data of text nobody sees yet.
+  for (QLabel* label : pane.frame->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+    label->adjustSize();
   }
+  if (row.inflationRow) inflationLabel_->adjustSize();
 
   placeResultBox(pane);
 }

@@ -1,18 +1,14 @@
 #include "menu_bar_style.h"
 
 #include <QApplication>
-#include <QStyleFactory>
+#include <QIcon>
 #include <QStyleOptionMenuItem>
 #include <QWidget>
 
 namespace belvik::ui {
 
-// A fresh instance of the application's style: a proxy owns its base style.
-MenuBarKeyboardStyle::MenuBarKeyboardStyle()
-    : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
-
-void MenuBarKeyboardStyle::drawControl(ControlElement element, const QStyleOption* option,
-                                       QPainter* painter, const QWidget* widget) const {
+void MenuBarStyle::drawControl(ControlElement element, const QStyleOption* option,
+                               QPainter* painter, const QWidget* widget) const {
   const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
   // The menu bar takes the focus only in keyboard navigation; a mouse hovering over it does not.
   if (element == CE_MenuBarItem && item && widget && widget->hasFocus() &&
@@ -24,5 +20,13 @@ void MenuBarKeyboardStyle::drawControl(ControlElement element, const QStyleOptio
   }
   QProxyStyle::drawControl(element, option, painter, widget);
 }
+
+QIcon MenuBarStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
+                                 const QWidget* widget) const {
+  if (icon == SP_ToolBarHorizontalExtensionButton) return {};
+  return QProxyStyle::standardIcon(icon, option, widget);
+}
+
+void UseMenuBarStyle() { QApplication::setStyle(new MenuBarStyle); }
 
 }  // namespace belvik::ui

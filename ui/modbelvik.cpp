@@ -5,6 +5,7 @@
 
 #include "belvik/version.h"
 #include "fonts.h"
+#include "menu_bar_style.h"
 #include "qt_translations.h"
 
 namespace belvik::ui::Modbelvik {
@@ -23,6 +24,7 @@ std::unique_ptr<frmbelvik> Main(int screenWidth, const MessageBoxFn& messageBox)
 
 void PrepareApplication() {
   UseQtChinese();
+  UseMenuBarStyle();
   QGuiApplication::setDesktopFileName(QString::fromUtf8(version::kDesktopFileName));
   UseInterfaceFonts();
 }

@@ -8,9 +8,9 @@
 
 namespace belvik::ui::Modbelvik {
 
-// What the application needs before any window: Qt's own texts in Chinese, the desktop entry
-// the launcher knows the window by, and the interface fonts. Call once, after the application
-// object exists.
+// What the application needs before any window: Qt's own texts in Chinese, the menu bar's
+// style, the desktop entry the launcher knows the window by, and the interface fonts. Call once,
+// after the application object exists.
 void PrepareApplication();
 
 // On a screen `screenWidth` logical pixels wide: shows the window and returns it, or, when the

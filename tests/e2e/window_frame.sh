@@ -41,6 +41,12 @@ measure() {
   ch=$(sed -n 's/.*Height: *//p' <<<"$info")
   echo "$((cx - fl)) $((cy - ft)) $((cw + fl + fr)) $((ch + ft + fb)) client ${cw}x${ch}"
 }
+if [ "$manager" = openbox ]; then
+  for _ in $(seq 100); do  # framed once the manager has said how wide its frame is
+    xprop -id "$window" _NET_FRAME_EXTENTS | grep -q '=' && break
+    sleep 0.1
+  done
+fi
 previous=
 for _ in $(seq 50); do
   sleep 0.2

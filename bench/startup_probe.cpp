@@ -4,7 +4,8 @@
 // costs: the font database and one face, or of Chinese text, the least a Chinese interface
 // must load: a CJK face as well. The launcher passes its CLOCK_MONOTONIC time in nanoseconds
 // as BELVIK_LAUNCH_NS; the probe prints the milliseconds from then to the window's first
-// expose event, and quits.
+// expose event (on X, sent once the window is mapped) and its memory at that moment, paints
+// that first frame and quits.
 #include <QApplication>
 #include <QEvent>
 #include <QTimer>
@@ -30,12 +31,14 @@ long long MonotonicNs() {
   return now.tv_sec * 1000000000LL + now.tv_nsec;
 }
 
-// Resident memory at that moment split into the heap and mapped files (fonts, libraries), to
-// tell which of the two a difference between the probes comes from.
-void PrintResidentSplit() {
+// The peak resident memory so far (VmHWM), and the resident memory at that moment split into
+// the heap and mapped files (fonts, libraries), to tell which of the two a difference between
+// the probes comes from.
+void PrintResidentMemory() {
   std::ifstream status("/proc/self/status");
   for (std::string line; std::getline(status, line);) {
-    if (line.rfind("RssAnon:", 0) == 0 || line.rfind("RssFile:", 0) == 0) {
+    if (line.rfind("VmHWM:", 0) == 0 || line.rfind("RssAnon:", 0) == 0 ||
+        line.rfind("RssFile:", 0) == 0) {
       std::printf("%s\n", line.c_str());
     }
   }
@@ -51,7 +54,7 @@ class FirstExpose : public QObject {
       if (window && window->isExposed()) {
         seen_ = true;
         std::printf("first_expose_ms %.1f\n", static_cast<double>(MonotonicNs() - launchNs_) / 1e6);
-        PrintResidentSplit();
+        PrintResidentMemory();
         QTimer::singleShot(0, qApp, &QCoreApplication::quit);
       }
     }
@@ -73,7 +76,7 @@ int main(int argc, char* argv[]) {
   app.installEventFilter(&watcher);
 #if defined(BELVIK_EMPTY_WINDOW) || defined(BELVIK_ONE_LABEL)
   auto window = std::make_unique<QMainWindow>();
-  window->resize(800 - 8, 533 - 27);  // the program's outer 800 × 8000 twips, less a frame
+  window->resize(800, 533);  // the program's 800 × 8000 twips, the client area with no frame
 #ifdef BELVIK_ONE_LABEL
 #ifdef BELVIK_LATIN_TEXT
   auto* label = new QLabel(QStringLiteral("Inflation (%):"), window.get());

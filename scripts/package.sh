@@ -3,8 +3,7 @@
 # Install it with: sudo apt-get install ./build/release/belvik_*.deb
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/packages.sh
-belvik_install_missing "${belvik_build_packages[@]}"
+scripts/setup.sh
 
 cmake --preset release
 cmake --build --preset release

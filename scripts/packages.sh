@@ -1,21 +1,30 @@
-# Debian 12 packages the project needs; sourced by the set-up scripts.
-# Installs only what is missing, as root or through sudo.
+# Debian 12 packages the project needs, by what needs them; scripts/setup.sh installs them.
 
 belvik_build_packages=(cmake ninja-build g++ libgtest-dev python3
   # The window: Qt Widgets and Qt Test, Qt SVG for saving charts, and a Chinese face for every
   # caption.
   qt6-base-dev qt6-svg-dev fonts-noto-cjk
+  # Qt's own texts in Chinese: message-box buttons, context menus, dialogs.
+  qt6-translations-l10n
   # Print-outs: a Chinese face whose PDF text copies back as written, and the PDF reader the
   # tests check them with.
   fonts-wqy-microhei poppler-utils
-  # The Debian package and its check: computed dependencies, menu entry and AppStream checks.
-  dpkg-dev file desktop-file-utils appstream
+  # The Debian package and its check: computed dependencies, menu entry and AppStream checks,
+  # Debian's policy checker.
+  dpkg-dev file desktop-file-utils appstream lintian
   # The end-to-end check: the real window on a virtual display, read over the accessibility bus
-  # and through the clipboard.
-  xvfb xauth xdotool xclip dbus-daemon at-spi2-core python3-pyatspi)
+  # and through the clipboard, and its outer size measured bare and under a window manager.
+  xvfb xauth xdotool xclip dbus-daemon at-spi2-core python3-pyatspi x11-utils openbox)
 
-# scripts/screenshots.sh only: a virtual display, a way to type into it and to capture it.
-belvik_screenshot_packages=(xvfb xauth xdotool imagemagick)
+# scripts/screenshots.sh only: the window on a virtual display, driven over the accessibility
+# bus, and a way to capture it.
+belvik_screenshot_packages=(xvfb xauth xdotool dbus-daemon at-spi2-core python3-pyatspi
+  imagemagick)
+
+# scripts/bench.sh only: Google Benchmark, and GNU time for the peak memory of a start-up.
+belvik_bench_packages=(libbenchmark-dev time)
+
+# Installs the packages given that are not installed yet, as root or through sudo.
 
 belvik_install_missing() {
   local missing=()

@@ -8,8 +8,7 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   exit 1
 fi
 
-source scripts/packages.sh
-belvik_install_missing "${belvik_build_packages[@]}"
+scripts/setup.sh
 
 cmake --preset release
 cmake --build --preset release --target belvik

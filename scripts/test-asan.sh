@@ -3,8 +3,7 @@
 # (engine and window). Any report stops the test that made it, so the run fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/packages.sh
-belvik_install_missing "${belvik_build_packages[@]}"
+scripts/setup.sh
 
 cmake --preset asan
 cmake --build --preset asan

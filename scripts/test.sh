@@ -2,8 +2,7 @@
 # Sets up a Debian 12 machine, builds everything and runs every test. Non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/packages.sh
-belvik_install_missing "${belvik_build_packages[@]}"
+scripts/setup.sh
 
 cmake --preset dev
 cmake --build --preset dev

@@ -1,9 +1,9 @@
 #include "fonts.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QFontDatabase>
 #include <QStringList>
+#include <QWidget>
 
 namespace belvik::ui {
 
@@ -27,21 +27,31 @@ const QStringList kResultFaces = {
 
 constexpr int kInterfacePointSize = 9;
 
+QString InterfaceFamily(const QString& platformFamily) {
+  if (QFontDatabase::writingSystems(platformFamily).contains(QFontDatabase::SimplifiedChinese)) {
+    return platformFamily;
+  }
+  for (const QString& face : kInterfaceFaces) {
+    if (QFontDatabase::hasFamily(face)) return face;
+  }
+  return platformFamily;
+}
+
 }  // namespace
+
+QFont InterfaceFont(const QFont& platform) {
+  return QFont(InterfaceFamily(platform.family()), kInterfacePointSize);
+}
 
 void UseInterfaceFonts() {
   QFont::insertSubstitutions(QString::fromUtf8(kResultFontFamily), kResultFaces);
+  QApplication::setFont(InterfaceFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont)));
+}
 
-  const QStringList installed = QFontDatabase::families();
-  for (const QString& face : kInterfaceFaces) {
-    if (installed.contains(face)) {
-      QApplication::setFont(QFont(face, kInterfacePointSize));
-      return;
-    }
-  }
-  QFont fallback = QApplication::font();
-  fallback.setPointSize(kInterfacePointSize);
-  QApplication::setFont(fallback);
+void HoldInterfaceFont(QWidget* window) {
+  QFont font = QApplication::font();
+  font.setResolveMask(QFont::AllPropertiesResolved);
+  window->setFont(font);
 }
 
 }  // namespace belvik::ui

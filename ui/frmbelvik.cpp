@@ -3,11 +3,13 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QIcon>
+#include <QImageReader>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -21,8 +23,10 @@
 #include "chart_window.h"
 #include "control_table.h"
 #include "failure_message.h"
+#include "first_paint_font.h"
 #include "fonts.h"
 #include "keystroke_filter.h"
+#include "outer_frame.h"
 #include "pane_geometry.h"
 #include "panes.h"
 #include "result_box.h"
@@ -34,9 +38,18 @@ namespace {
 
 constexpr float kOuterHeightTwips = 8000;
 
-// Border and title bar of a typical desktop. Qt learns the real ones only once the window is
-// on screen, but the frames must be laid out from the client area before that.
-constexpr QMargins kEstimatedFrameMargins(4, 23, 4, 4);
+// The sizes a title bar and a task bar ask for, from the icon theme's images that the package
+// installs; the five-image .ico is the Windows program file's. Read as PNG outright: a reader
+// that may detect the format asks every image plugin first, and loads each to ask.
+QIcon ProgramIcon() {
+  QIcon icon;
+  for (const int size : {16, 32, 48}) {
+    QImageReader reader(QStringLiteral(":/icon/%1x%1/apps/belvik.png").arg(size), "png");
+    reader.setAutoDetectImageFormat(false);
+    icon.addPixmap(QPixmap::fromImage(reader.read()));
+  }
+  return icon;
+}
 
 QString Caption() {
   return QString::fromUtf8(version::kProductName) + u' ' +
@@ -55,7 +68,9 @@ ResultBox* CreateResultBox(QWidget* parent) {
   box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   QFont font(QString::fromUtf8(kResultFontFamily));
   font.setPointSizeF(kResultFontPointSize);
-  box->setFont(font);
+  // The serif face stands in for 宋体 in this box alone; reading it only for the first paint
+  // lets the window map without waiting for a second CJK face.
+  SetFontAtFirstPaint(box, box->viewport(), font);
   return box;
 }
 
@@ -94,7 +109,8 @@ frmbelvik::frmbelvik(MessageBoxFn messageBox, QWidget* parent)
       messageBox_(std::move(messageBox)),
       twipsPerPixel_(TwipsPerPixel(screen())) {
   setObjectName(QStringLiteral("frmbelvik"));
-  setWindowIcon(QIcon(QStringLiteral(":/belvik.ico")));
+  setWindowIcon(ProgramIcon());
+  HoldInterfaceFont(this);
   createControls();
   findPanes();
   nameForScreenReaders();
@@ -151,15 +167,18 @@ void frmbelvik::createControls() {
         resultBox_->showText(caption);
         widget = resultBox_;
         break;
-      case Kind::Button:
-        widget = new QPushButton(caption, parentWidget);
+      case Kind::Button: {
+        auto* button = new QPushButton(caption, parentWidget);
+        // Only a dialog's buttons take Enter in Qt; desktop users expect it of any focused one.
+        button->setAutoDefault(true);
+        widget = button;
         break;
+      }
       case Kind::MenuCommand:
         break;
     }
     widget->setObjectName(QString::fromUtf8(row.name));
     widget->setGeometry(ToPixels(row.rect, twipsPerPixel_));
-    if (row.kind == Kind::Label) widget->adjustSize();
   }
 }
 
@@ -250,22 +269,23 @@ QMenu* frmbelvik::createResultMenu() {
 void frmbelvik::load() {
   setWindowTitle(Caption());
 
-  const int outerHeight = ToPixels(kOuterHeightTwips, twipsPerPixel_);
-  setFixedSize(kOuterWidthPixels - kEstimatedFrameMargins.left() - kEstimatedFrameMargins.right(),
-               outerHeight - kEstimatedFrameMargins.top() - kEstimatedFrameMargins.bottom());
-  layout()->activate();  // so the client area has its final size before the window is shown
-  layOutFrames(centralWidget()->size());
+  const QSize outer(kOuterWidthPixels, ToPixels(kOuterHeightTwips, twipsPerPixel_));
+  new OuterFrame(this, outer, [this] { layOutFrames(centralWidget()->size()); });
   choosePane(panes_.front());
-
-  if (const QScreen* shownOn = screen()) {
-    const QPoint centre = shownOn->geometry().center();
-    move(centre.x() - kOuterWidthPixels / 2, centre.y() - outerHeight / 2);
-  }
 }
 
 void frmbelvik::layOutFrames(QSize client) {
   const QRect pane = ToPixels(PaneRect(ToTwips(client, twipsPerPixel_)), twipsPerPixel_);
-  for (const Pane& each : panes_) each.frame->setGeometry(pane);
+  for (const Pane& each : panes_) {
+    each.frame->setGeometry(pane);
+    if (!each.frame->isHidden()) placeResultBox(each);
+  }
+}
+
+void frmbelvik::placeResultBox(const Pane& pane) {
+  // All four frames share the pane rectangle, so the chosen one's size is every frame's.
+  const TwipsSize paneSize = ToTwips(pane.frame->size(), twipsPerPixel_);
+  resultBox_->setGeometry(ToPixels(ResultBoxRect(paneSize, pane.row->resultTop), twipsPerPixel_));
 }
 
 void frmbelvik::choosePane(const Pane& pane) {
@@ -279,14 +299,15 @@ void frmbelvik::choosePane(const Pane& pane) {
 
   for (const Pane& each : panes_) each.frame->setVisible(&each == &pane);
 
-  if (row.explainsItself) {
-    help_->setText(QString::fromUtf8(kPresentValueHelp));
-    help_->adjustSize();
+  if (row.explainsItself) help_->setText(QString::fromUtf8(kPresentValueHelp));
+  // Captions fit their text once their pane shows: sizing every pane's captions at start-up
+  // would read the glyph data of text nobody sees yet.
+  for (QLabel* label : pane.frame->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+    label->adjustSize();
   }
+  if (row.inflationRow) inflationLabel_->adjustSize();
 
-  // All four frames share the pane rectangle, so the chosen one's size is every frame's.
-  const TwipsSize paneSize = ToTwips(pane.frame->size(), twipsPerPixel_);
-  resultBox_->setGeometry(ToPixels(ResultBoxRect(paneSize, row.resultTop), twipsPerPixel_));
+  placeResultBox(pane);
 }
 
 void frmbelvik::calculate(const Pane& pane) {

@@ -32,12 +32,13 @@ class frmbelvik : public QMainWindow {
   // The window's outer width at every pixel density; start-up refuses narrower screens.
   static constexpr int kOuterWidthPixels = 800;
 
-  // Creates every control, then loads: caption from the version record, fixed 800-pixel
-  // width and 8000-twip height, frames on one rectangle, the periodic-investment pane.
+  // Creates every control, then loads: caption from the version record, an outer size of 800
+  // pixels by 8000 twips centred on the screen, frames on one rectangle, the
+  // periodic-investment pane.
   explicit frmbelvik(MessageBoxFn messageBox = ShowMessageBox, QWidget* parent = nullptr);
 
-  // Moves all four frames onto the pane rectangle of a client area of `client` pixels. The
-  // result box follows on the next pane switch, which reads the frames' size back.
+  // Moves all four frames onto the pane rectangle of a client area of `client` pixels, and the
+  // result box into the shown one.
   void layOutFrames(QSize client);
 
   // The calculation whose text the result box shows; none at start-up and after a pane switch.
@@ -68,6 +69,7 @@ class frmbelvik : public QMainWindow {
   void connectCommands();
   void load();
   void choosePane(const Pane& pane);
+  void placeResultBox(const Pane& pane);
   void calculate(const Pane& pane);
   void present(const Pane& pane, ShownResult shown);
 

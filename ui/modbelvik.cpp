@@ -5,6 +5,8 @@
 
 #include "belvik/version.h"
 #include "fonts.h"
+#include "menu_bar_style.h"
+#include "qt_translations.h"
 
 namespace belvik::ui::Modbelvik {
 
@@ -20,8 +22,15 @@ std::unique_ptr<frmbelvik> Main(int screenWidth, const MessageBoxFn& messageBox)
   return window;
 }
 
-std::unique_ptr<frmbelvik> Main() {
+void PrepareApplication() {
+  UseQtChinese();
+  UseMenuBarStyle();
+  QGuiApplication::setDesktopFileName(QString::fromUtf8(version::kDesktopFileName));
   UseInterfaceFonts();
+}
+
+std::unique_ptr<frmbelvik> Main() {
+  PrepareApplication();
   const QScreen* primary = QGuiApplication::primaryScreen();
   return Main(primary ? primary->geometry().width() : 0, ShowMessageBox);
 }

@@ -6,8 +6,17 @@ namespace {
 
 constexpr Calculator kPension = Calculator::Pension;
 
-// A number far beyond any 16-bit value, written in plain digits as the strict reading needs.
-const std::string k1e307 = "1" + std::string(307, '0');
+// `lead` followed by `zeros` zeros: huge numbers in the plain digits the strict reading needs.
+// Built in place, as "1" + std::string(...) makes GCC 12 warn of overlapping copies (-Wrestrict)
+// that the library does not make.
+std::string LeadThenZeros(char lead, std::size_t zeros) {
+  std::string digits(zeros + 1, '0');
+  digits.front() = lead;
+  return digits;
+}
+
+// A number far beyond any 16-bit value.
+const std::string k1e307 = LeadThenZeros('1', 307);
 
 // Texts: inflation, monthly cost, pension years, current age, retirement age.
 INSTANTIATE_TEST_SUITE_P(
@@ -120,12 +129,12 @@ INSTANTIATE_TEST_SUITE_P(
                        "退休第1年需要生活费12000元，平均每月1000元。\r\n"},
         CalculatorCase{"cost_beyond_double_range",
                        kPension,
-                       {"4", "2" + std::string(308, '0'), "2", "30", "60"},
+                       {"4", LeadThenZeros('2', 308), "2", "30", "60"},
                        Failure::Overflow,
                        ""},
         CalculatorCase{"yearly_cost_overflows",
                        kPension,
-                       {"4", "2" + std::string(307, '0'), "2", "30", "60"},
+                       {"4", LeadThenZeros('2', 307), "2", "30", "60"},
                        Failure::FloatingPoint,
                        ""},
         CalculatorCase{"power_overflows_in_second_year",

@@ -62,6 +62,26 @@ class CalculateTest : public WindowTest {
     QVERIFY(messages.shown.empty());
   }
 
+  // Desktop users press the focused button with Enter as well as with Space.
+  void keyOnTheFocusedButtonCalculates_data() {
+    QTest::addColumn<int>("key");
+    QTest::newRow("Enter") << static_cast<int>(Qt::Key_Return);
+    QTest::newRow("Enter on the keypad") << static_cast<int>(Qt::Key_Enter);
+    QTest::newRow("Space") << static_cast<int>(Qt::Key_Space);
+  }
+  void keyOnTheFocusedButtonCalculates() {
+    QFETCH(int, key);
+    window().show();
+    Choose(Pane("munFVIF"));
+    Fill(Pane("munFVIF"), {"10000", "10", "1"});
+    QWidget* button = Control(Pane("munFVIF").button);
+    button->setFocus();
+    QTest::keyClick(button, static_cast<Qt::Key>(key));
+    QCOMPARE(ResultBox()->toPlainText(),
+             QStringLiteral(
+                 "1年后本利合计：11000元。\n第1年累计收益1000，累计收益率10%，本利和11000元。\n"));
+  }
+
   void failuresAreShownAndTheBoxKeepsWhatTheCalculatorLeft_data() {
     QTest::addColumn<QString>("menu");
     QTest::addColumn<QStringList>("texts");

@@ -1,9 +1,12 @@
 // The window as it stands right after loading, before the user has done anything.
+#include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QScreen>
 #include <QTest>
 
 #include "belvik/version.h"
@@ -107,7 +110,10 @@ class StartupStateTest : public WindowTest {
     QVERIFY2(probe::WithinAPixel(at.top, 1600, box), qPrintable(QString::number(at.top)));
   }
 
+  // The box takes its face for its first paint.
   void resultBoxDrawsItsSerifFaceInChinese() {
+    window().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window()));
     const QFont font = Control("txtJG")->font();
     QCOMPARE(font.family(), QStringLiteral("宋体"));
     QCOMPARE(font.pointSizeF(), 14.25);
@@ -146,10 +152,21 @@ class StartupStateTest : public WindowTest {
     }
   }
 
+  void labelsFitTheirCaptions_data() {
+    QTest::addColumn<QString>("menu");
+    QTest::newRow("periodic investment") << "mnuDT";
+    QTest::newRow("pension, with the inflation row") << "mnuYLJ";
+    QTest::newRow("present value, with the two-line help text") << "mnuPVIF";
+    QTest::newRow("lump sum") << "munFVIF";
+  }
   void labelsFitTheirCaptions() {
-    Choose(Pane("mnuPVIF"));
+    QFETCH(QString, menu);
+    window().show();
+    Choose(Pane(menu));
     for (const QLabel* label : window().findChildren<QLabel*>()) {
-      if (label->objectName().isEmpty()) continue;  // Qt's own, inside other widgets
+      // Qt's own labels inside other widgets have no name; other panes' captions fit their
+      // text when their pane shows.
+      if (label->objectName().isEmpty() || !label->isVisible()) continue;
       const QStringList lines = label->text().split(QStringLiteral("\r\n"));
       const QFontMetrics metrics = label->fontMetrics();
       for (const QString& line : lines) {
@@ -158,6 +175,61 @@ class StartupStateTest : public WindowTest {
       }
       QVERIFY2(label->height() >= lines.size() * metrics.height(), qPrintable(label->objectName()));
     }
+  }
+
+  // Chinese characters 12 pixels wide at 96 DPI, whatever size the platform's font has.
+  void interfaceFontHasTheDesignSize_data() {
+    QTest::addColumn<QFont>("platform");
+    QTest::addColumn<QString>("family");
+    QTest::newRow("Chinese face at 11 points kept")
+        << QFont("Noto Serif CJK SC", 11) << "Noto Serif CJK SC";
+    QTest::newRow("Latin-only alias replaced") << QFont("Sans Serif", 9) << "Noto Sans CJK SC";
+    QFont pixels("Noto Sans CJK SC");
+    pixels.setPixelSize(16);
+    QTest::newRow("size in pixels") << pixels << "Noto Sans CJK SC";
+  }
+  void interfaceFontHasTheDesignSize() {
+    QFETCH(QFont, platform);
+    QFETCH(QString, family);
+    const QFont font = belvik::ui::InterfaceFont(platform);
+    QCOMPARE(font.family(), family);
+    QCOMPARE(QFontMetrics(font).horizontalAdvance(u'年'), 12);
+  }
+
+  // A desktop theme may set its font while the program runs (qt6ct does, after start-up).
+  void captionsKeepTheDesignSizeUnderADesktopFont_data() {
+    QTest::addColumn<QFont>("desktop");
+    QTest::newRow("larger, in points") << QFont("Noto Sans CJK SC", 14);
+    QFont pixels("Noto Sans CJK SC");
+    pixels.setPixelSize(20);
+    QTest::newRow("larger, in pixels") << pixels;
+    QTest::newRow("smaller") << QFont("Noto Sans CJK SC", 7);
+  }
+  void captionsKeepTheDesignSizeUnderADesktopFont() {
+    QFETCH(QFont, desktop);
+    window().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window()));
+    const QFont designed = QApplication::font();
+    QApplication::setFont(desktop);
+    QCoreApplication::processEvents();  // the change reaches the widgets as posted events
+    for (const QWidget* control :
+         {Control("Label9"), Control("Label2"), static_cast<QWidget*>(window().menuBar())}) {
+      QCOMPARE(QFontMetrics(control->font()).horizontalAdvance(u'年'), 12);
+    }
+    QCOMPARE(Control("txtJG")->font().pointSizeF(), 14.25);
+    QApplication::setFont(designed);
+    QCoreApplication::processEvents();
+  }
+
+  // 800 pixels by 8000 twips (533 pixels at 96 DPI) outside, frame included, and centred.
+  void outerSizeIsTheDesignsCentred() {
+    window().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window()));
+    const QRect outer = window().frameGeometry();
+    QCOMPARE(outer.size(), QSize(800, 533));
+    const QRect screen = window().screen()->geometry();
+    QVERIFY(qAbs((outer.left() - screen.left()) - (screen.right() - outer.right())) <= 1);
+    QVERIFY(qAbs((outer.top() - screen.top()) - (screen.bottom() - outer.bottom())) <= 1);
   }
 
   // Nothing follows a resize, so a resizable window would only show empty space.

@@ -1,16 +1,58 @@
 // Start-up: the window opens on a screen at least 800 pixels wide and is refused otherwise.
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
+#include <memory>
 
-#include "fonts.h"
 #include "modbelvik.h"
+#include "qt_translations.h"
 #include "window_probe.h"
 
 class StartupTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { belvik::ui::UseInterfaceFonts(); }
+  void initTestCase() { belvik::ui::Modbelvik::PrepareApplication(); }
+
+  void qtTranslationIsFound_data() {
+    QTest::addColumn<QString>("directory");
+    QTest::addColumn<QString>("ok");
+    QTest::newRow("where Qt keeps its translations")
+        << QLibraryInfo::path(QLibraryInfo::TranslationsPath) << "确定";
+    QTest::newRow("a directory without them, Qt's English kept") << QString() << "OK";
+  }
+  void qtTranslationIsFound() {
+    QFETCH(QString, directory);
+    QFETCH(QString, ok);
+    const QTemporaryDir empty;
+    const std::unique_ptr<QTranslator> translator =
+        belvik::ui::LoadQtChinese(directory.isEmpty() ? empty.path() : directory);
+    QCOMPARE(translator ? translator->translate("QPlatformTheme", "OK") : QStringLiteral("OK"), ok);
+  }
+
+  void qtOwnTextsAreChinese() {
+    QMessageBox box(QMessageBox::Warning, QString(), QString(), QMessageBox::Ok);
+    QCOMPARE(box.button(QMessageBox::Ok)->text(), QStringLiteral("确定"));
+    QLineEdit edit;
+    const std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
+    QStringList captions;
+    for (const QAction* action : menu->actions()) {
+      if (!action->isSeparator()) captions << action->text().section(u'\t', 0, 0);
+    }
+    QCOMPARE(captions, (QStringList{"撤消(&U)", "重做(&R)", "剪切(&T)", "复制(&C)", "粘贴(&P)",
+                                    "删除", "全选"}));
+  }
+
+  // Task bars group the window under the desktop entry of this name, with its icon.
+  void launcherKnowsTheWindowByItsDesktopEntry() {
+    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.fenmoor.Belvik"));
+  }
 
   void screenWidth_data() {
     QTest::addColumn<int>("width");

@@ -241,6 +241,9 @@ void frmbelvik::connectCommands() {
 
 QMenu* frmbelvik::createResultMenu() {
   auto* menu = new QMenu(resultBox_);
+  // A command chosen by a screen reader's action triggers it without the click or key that
+  // would close the menu.
+  connect(menu, &QMenu::triggered, menu, &QWidget::close);
   QAction* copy = menu->addAction(QStringLiteral("复制"), resultBox_, &ResultBox::copy);
   copy->setShortcut(QKeySequence::Copy);
   copy->setEnabled(resultBox_->textCursor().hasSelection());
@@ -251,9 +254,14 @@ QMenu* frmbelvik::createResultMenu() {
   const auto add = [this, menu](const char* caption, auto command) {
     QAction* action = menu->addAction(QString::fromUtf8(caption));
     action->setEnabled(shown_ && shown_->HasFigures());
-    connect(action, &QAction::triggered, this, [this, command] {
-      if (shown_) command(*shown_);
-    });
+    // Queued, so the command's dialogs open after the menu has closed, and whoever chose the
+    // command (a click, a key, a screen reader's action) gets its answer first.
+    connect(
+        action, &QAction::triggered, this,
+        [this, command] {
+          if (shown_) command(*shown_);
+        },
+        Qt::QueuedConnection);
   };
   add("复制为表格", [](const ShownResult& shown) { CopyAsTable(shown); });
   add("导出为 CSV 文件…",

@@ -1,9 +1,12 @@
 """End-to-end checks of the real window over AT-SPI: boxes filled, menu commands and buttons
 pressed, typing with real key events, and the result box, the clipboard and message boxes read
 back. The result box shows each calculator's text line by line; a copy of it gives that text
-character for character, its CR LF line ends included."""
+character for character, its CR LF line ends included. The result box's context menu is chosen
+from by caption: its table on the clipboard, its CSV and PDF files and its chart window."""
+import os
 import subprocess
 import sys
+import tempfile
 import time
 
 import pyatspi
@@ -80,6 +83,60 @@ def shown(text):
     return text.replace('\r\n', '\n')
 
 
+# A result taken further from the result box's context menu: its table (tab-separated on the
+# clipboard, comma-separated in the file after a byte-order mark) and the lines its PDF holds.
+TABLE_CASE = ('mnuYLJ', ['4', '1000', '2', '60', '60'])
+TABLE = [['退休年份', '年需要生活费(元)', '平均每月(元)'], ['1', '12480', '1040'],
+         ['2', '12979.2', '1081.6'], ['合计', '25459.2', '']]
+PDF_LINES = ['我需要多少养老金', '总计需要养老金：25459.2元。', '第 1 页，共 1 页']
+
+
+def table_text(separator):
+    return ''.join(separator.join(row) + '\r\n' for row in TABLE)
+
+
+def clipboard():
+    return subprocess.run(['xclip', '-o', '-selection', 'clipboard'], capture_output=True,
+                          check=True).stdout.decode()
+
+
+def exported(window, caption, dialog, name, folder):
+    """Chooses an export command, answers its save dialog and returns the file's bytes."""
+    path = os.path.join(folder, name)
+    window.context_command(caption)
+    window.save_as(dialog, path)
+    wait(name, lambda: os.path.exists(path) or None, 10)
+    time.sleep(0.3)
+    with open(path, 'rb') as file:
+        return file.read()
+
+
+def context_menu_checks(window, failures):
+    window.run(*TABLE_CASE)
+    wait('pension result', lambda: window.result().startswith('总计需要养老金：25459.2') or None, 5)
+    window.context_command('复制为表格')
+    time.sleep(0.3)
+    check('复制为表格', clipboard(), table_text('\t'), failures)
+    with tempfile.TemporaryDirectory() as folder:
+        csv = exported(window, '导出为 CSV 文件…', '导出为 CSV 文件', 'table.csv', folder)
+        check('导出为 CSV 文件…', csv, b'\xef\xbb\xbf' + table_text(',').encode(), failures)
+        pdf = exported(window, '导出为 PDF…', '导出为 PDF', 'table.pdf', folder)
+        text = subprocess.run(['pdftotext', '-layout', '-', '-'], input=pdf, capture_output=True,
+                              check=True).stdout.decode()
+        rows = [' '.join(row).split() for row in TABLE[1:]]
+        found = [line for line in PDF_LINES if line in text] + [
+            row for row in rows if any(line.split() == row for line in text.splitlines())]
+        check('导出为 PDF…', found, PDF_LINES + rows, failures)
+    window.context_command('显示图表…')
+    chart = wait('chart window', lambda: window.showing('dialog', '我需要多少养老金 — 图表'), 5)
+    toggles = [name for name in ('对数刻度', '按今天的钱')
+               if window.showing('check box', name) is not None]
+    check('显示图表…: both toggles', toggles, ['对数刻度', '按今天的钱'], failures)
+    click(chart)  # into the plot, which a click leaves as it is
+    subprocess.run(['xdotool', 'key', 'Escape'], check=True)
+    wait('chart closed', lambda: None if window.showing('dialog', '我需要多少养老金 — 图表') else True)
+
+
 def check(label, got, expected, failures):
     if got == expected:
         print('ok   %s' % label)
@@ -118,6 +175,7 @@ def main():
             title, texts_shown = window.message()
             check(label + ': message', (title, prompt in texts_shown), ('提示', True), failures)
             check(label + ': result box', window.result(), shown(expected), failures)
+        context_menu_checks(window, failures)
         panel = window.choose('mnuDT')
         check('typing an amount keeps one point',
               type_keys(window.box(panel, '每月投入金额：'), '12.5.'), '12.5', failures)
@@ -128,7 +186,7 @@ def main():
     finally:
         program.terminate()
         program.wait(10)
-    checks = len(CASES) + len(COPIED) + 2 * len(FAILURES) + 3
+    checks = len(CASES) + len(COPIED) + 2 * len(FAILURES) + 4 + 3
     print('%d passed, %d failed' % (checks - len(failures), len(failures)))
     return 1 if failures else 0
 

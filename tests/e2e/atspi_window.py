@@ -55,6 +55,10 @@ class Window:
     def __init__(self, app, panes):
         self.app = app
         self.panes = panes
+        # Listened to from the start: the program sends only the events someone listens to, and
+        # learns of a new listener a little later.
+        self.popups = []
+        pyatspi.Registry.registerEventListener(self._popup_showing, 'object:state-changed:showing')
         self.frame = wait('main window', lambda: next(
             (w for w in app if w is not None and w.getRoleName() == 'frame'), None))
 
@@ -94,6 +98,43 @@ class Window:
         return subprocess.run(['xclip', '-o', '-selection', 'clipboard'], capture_output=True,
                               check=True).stdout.decode()
 
+    def showing(self, role, name):
+        """A control of the program's that is on screen now, in any of its windows."""
+        for top in self.app:
+            if top is None:
+                continue
+            node = top if (top.getRoleName(), top.name) == (role, name) else find(top, role, name)
+            if node is not None and node.getState().contains(pyatspi.STATE_SHOWING):
+                return node
+        return None
+
+    def _popup_showing(self, event):
+        try:
+            if event.detail1 and event.source.getRoleName() == 'popup menu':
+                self.popups.append(event.source)
+        except GLib.GError:  # something that showed and is gone again
+            pass
+
+    def context_command(self, caption):
+        """Right-clicks the result box and chooses `caption` from its context menu. A popup menu
+        is no child of the program's on the bus; it announces itself as it shows."""
+        self.popups.clear()
+        click(self.result_box(), 3)
+
+        def shown_menu():
+            GLib.MainContext.default().iteration(False)
+            return self.popups[-1] if self.popups else None
+
+        find(wait('context menu', shown_menu, 5), 'menu item', caption).queryAction().doAction(0)
+
+    def save_as(self, caption, path):
+        """Answers the save dialog titled `caption` with `path`, typed as a user would."""
+        wait('dialog ' + caption, lambda: self.showing('dialog', caption), 5)
+        time.sleep(0.3)
+        subprocess.run(['xdotool', 'key', 'ctrl+a'], check=True)
+        subprocess.run(['xdotool', 'type', '--delay', '10', '--', path], check=True)
+        subprocess.run(['xdotool', 'key', 'Return'], check=True)
+
     def message(self):
         """The open message box's text; closes it with its OK button."""
         def dialog():
@@ -113,7 +154,7 @@ class Window:
         return title, texts
 
 
-def click(node):
+def click(node, button=1):
     x, y, width, height = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     subprocess.run(['xdotool', 'mousemove', str(x + width // 2), str(y + height // 2),
-                    'click', '1'], check=True)
+                    'click', str(button)], check=True)

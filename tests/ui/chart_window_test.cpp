@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QImage>
 #include <QLabel>
-#include <QMenu>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -21,10 +20,7 @@ class ChartWindowTest : public WindowTest {
     Choose(Pane(menu));
     Fill(Pane(menu), texts);
     Calculate(Pane(menu));
-    const std::unique_ptr<QMenu> shown(window().createResultMenu());
-    for (QAction* action : shown->actions()) {
-      if (action->text() == QStringLiteral("显示图表…")) action->trigger();
-    }
+    ChooseResultCommand(QStringLiteral("显示图表…"));
     return window().findChild<QDialog*>("chartWindow");
   }
 

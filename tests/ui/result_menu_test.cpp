@@ -36,8 +36,6 @@ class ResultMenuTest : public WindowTest {
     Calculate(Pane(menu));
   }
 
-  void ChooseCommand(const QString& caption) { Command(*Menu(), caption)->trigger(); }
-
  private slots:
   void offersTheStandardCommandsThenTheFiguresOnes() {
     const std::unique_ptr<QMenu> menu = Menu();
@@ -77,7 +75,7 @@ class ResultMenuTest : public WindowTest {
 
   void copyAsTablePastesAsColumns() {
     Run("mnuYLJ", {"4", "1000", "2", "60", "60"});
-    ChooseCommand("复制为表格");
+    ChooseResultCommand("复制为表格");
     QCOMPARE(QApplication::clipboard()->text(),
              QStringLiteral("退休年份\t年需要生活费(元)\t平均每月(元)\r\n"
                             "1\t12480\t1040\r\n2\t12979.2\t1081.6\r\n合计\t25459.2\t\r\n"));
@@ -106,7 +104,7 @@ class ResultMenuTest : public WindowTest {
     });
     Run("mnuDT", {"300", "0", "10", "1"});
 
-    ChooseCommand("导出为 CSV 文件…");
+    ChooseResultCommand("导出为 CSV 文件…");
 
     QVERIFY2(suggested.endsWith(QDate::currentDate().toString("定投计算-yyyyMMdd.csv")),
              qPrintable(suggested));

@@ -2,7 +2,6 @@
 // and a long schedule on numbered pages, each under the table's header row.
 #include <QDate>
 #include <QDir>
-#include <QMenu>
 #include <QProcess>
 #include <QProgressDialog>
 #include <QRegularExpression>
@@ -32,10 +31,7 @@ class ResultPrintTest : public WindowTest {
       if (cancelProgress) QTimer::singleShot(0, this, cancel);
       return path;
     });
-    const std::unique_ptr<QMenu> shown(window().createResultMenu());
-    for (QAction* action : shown->actions()) {
-      if (action->text() == QStringLiteral("导出为 PDF…")) action->trigger();
-    }
+    ChooseResultCommand(QStringLiteral("导出为 PDF…"));
     return suggested;
   }
 

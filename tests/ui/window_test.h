@@ -3,7 +3,9 @@
 #pragma once
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QObject>
 #include <QPushButton>
 #include <QStringList>
@@ -52,6 +54,15 @@ class WindowTest : public QObject {
   // Clicks the pane's 计算 button.
   void Calculate(const belvik::ui::PaneRow& pane) const {
     QTest::mouseClick(Control(pane.button), Qt::LeftButton);
+  }
+
+  // Chooses `caption` from the result box's context menu and lets the command run.
+  void ChooseResultCommand(const QString& caption) {
+    const std::unique_ptr<QMenu> menu(window_->createResultMenu());
+    for (QAction* action : menu->actions()) {
+      if (action->text() == caption) action->trigger();
+    }
+    QCoreApplication::sendPostedEvents();  // the commands run queued, after the menu
   }
 
   probe::MessageLog messages;

@@ -7,7 +7,6 @@
 #include <QImage>
 #include <QLabel>
 #include <QTemporaryDir>
-#include <memory>
 
 #include "chart_widget.h"
 #include "window_test.h"

@@ -1,25 +1,94 @@
 """Fills each pane of the running program with sample inputs over the accessibility bus,
-presses its 计算 button and saves the window as a PNG. Every control is found by its accessible
-name, so the shots follow the window whatever its fonts and positions.
-Usage: screenshot_panes.py BELVIK PANE_TABLE OUT_DIR"""
+presses its 计算 button and saves the window as a PNG, then its chart from the result box's
+context menu; then the context menu itself, and a PDF export's progress dialog and first page.
+Every control is found by its accessible name, so the shots follow the window whatever its
+fonts and positions. Usage: screenshot_panes.py BELVIK PANE_TABLE OUT_DIR"""
 import os
 import subprocess
 import sys
+import tempfile
+import time
 
 import pyatspi
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), '..', 'tests', 'e2e'))
-from atspi_window import Window, application, panes, wait  # noqa: E402
+from atspi_window import Window, application, click, panes, wait  # noqa: E402
 
 BELVIK, PANE_TABLE, OUT = sys.argv[1:4]
 
-# File name, menu command and the box texts in the order the calculator reads them.
+# File name, menu command, the box texts in the order the calculator reads them, and how far into
+# the chart window (pixels from its left) the pointer rests for the read-out.
 SHOTS = [
-    ('periodic-investment', 'mnuDT', ['500', '5', '8', '10']),
-    ('pension-need', 'mnuYLJ', ['3', '3000', '8', '35', '60']),
-    ('present-value', 'mnuPVIF', ['4', '10000', '10']),
-    ('lump-sum', 'munFVIF', ['10000', '6', '5']),
+    ('periodic-investment', 'mnuDT', ['500', '5', '8', '10'], 560),
+    ('pension-need', 'mnuYLJ', ['3', '3000', '8', '35', '60'], 420),
+    ('present-value', 'mnuPVIF', ['4', '10000', '10'], 400),
+    ('lump-sum', 'munFVIF', ['10000', '6', '5'], 500),
 ]
+CHARTS = {'periodic-investment': 'chart-investment', 'pension-need': 'chart-pension',
+          'present-value': 'chart-present-value', 'lump-sum': 'chart-lump-sum'}
+
+
+def x_window(name_pattern):
+    return subprocess.run(['xdotool', 'search', '--sync', '--onlyvisible', '--limit', '1',
+                           '--name', name_pattern], capture_output=True, check=True,
+                          text=True).stdout.split()[0]
+
+
+def save(target, name, crop=None):
+    """Saves an X window, or the part `crop` (WxH+X+Y) of the screen, as OUT/name.png."""
+    path = os.path.join(OUT, name + '.png')
+    # The real ImageMagick; a `convert` earlier on PATH may be something else.
+    args = ['/usr/bin/import', '-window', target] + (['-crop', crop, '+repage'] if crop else [])
+    subprocess.run(args + [path], check=True)
+    print('saved ' + path)
+
+
+def chart_shot(window, name, point_x):
+    window.context_command('显示图表…')
+    chart = x_window(' — 图表$')
+    subprocess.run(['xdotool', 'windowmove', '--sync', chart, '0', '0', 'mousemove', '--window',
+                    chart, str(point_x), '250'], check=True)
+    time.sleep(0.5)
+    save(chart, name)
+    subprocess.run(['xdotool', 'windowfocus', '--sync', chart, 'key', 'Escape'], check=True)
+
+
+def menu_shot(window, main):
+    """The result box's context menu over the window, as a user sees it after a right-click."""
+    click(window.result_box(), 3)
+    time.sleep(0.5)
+    geometry = subprocess.run(['xdotool', 'getwindowgeometry', '--shell', main],
+                              capture_output=True, check=True, text=True).stdout
+    place = dict(line.split('=') for line in geometry.split())
+    save('root', 'result-menu', '%sx%s+%s+%s' % (place['WIDTH'], place['HEIGHT'], place['X'],
+                                                 place['Y']))
+    subprocess.run(['xdotool', 'key', 'Escape'], check=True)
+
+
+def pdf_shots(window, main, folder):
+    """The progress dialog of the longest schedule's export, and the first page of a realistic
+    one. The progress is grabbed from the screen: a grab of the window alone shows it black."""
+    window.run('mnuDT', ['300', '0', '0', '32767'])
+    time.sleep(1)
+    window.context_command('导出为 PDF…')
+    window.save_as('导出为 PDF', os.path.join(folder, 'long.pdf'))
+    wait('progress', lambda: window.showing('dialog', '导出为 PDF') or None, 10)
+    time.sleep(0.3)
+    geometry = subprocess.run(['xdotool', 'getwindowgeometry', '--shell', main],
+                              capture_output=True, check=True, text=True).stdout
+    place = dict(line.split('=') for line in geometry.split())
+    save('root', 'pdf-progress', '%sx%s+%s+%s' % (place['WIDTH'], place['HEIGHT'], place['X'],
+                                                  place['Y']))
+    wait('long export', lambda: os.path.exists(os.path.join(folder, 'long.pdf')) or None, 60)
+    window.run('mnuDT', ['300', '7', '10', '30'])
+    time.sleep(0.5)
+    page = os.path.join(folder, 'page.pdf')
+    window.context_command('导出为 PDF…')
+    window.save_as('导出为 PDF', page)
+    wait('export', lambda: os.path.exists(page) or None, 10)
+    subprocess.run(['pdftoppm', '-png', '-r', '80', '-f', '1', '-l', '1', '-singlefile', page,
+                    os.path.join(OUT, 'pdf-page')], check=True)
+    print('saved ' + os.path.join(OUT, 'pdf-page.png'))
 
 
 def main():
@@ -28,16 +97,15 @@ def main():
     try:
         window = Window(wait('belvik on the accessibility bus', application, 20),
                         panes(PANE_TABLE))
-        x_window = subprocess.run(['xdotool', 'search', '--sync', '--onlyvisible', '--name',
-                                   '^Fenmoor beta '], capture_output=True, check=True,
-                                  text=True).stdout.split()[0]
-        for name, menu, texts in SHOTS:
+        main_window = x_window('^Fenmoor beta ')
+        for name, menu, texts, point_x in SHOTS:
             _, before = window.run(menu, texts)
             wait('result of ' + name, lambda: window.result() != before or None, 5)
-            path = os.path.join(OUT, name + '.png')
-            # The real ImageMagick; a `convert` earlier on PATH may be something else.
-            subprocess.run(['/usr/bin/import', '-window', x_window, path], check=True)
-            print('saved ' + path)
+            save(main_window, name)
+            chart_shot(window, CHARTS[name], point_x)
+        menu_shot(window, main_window)
+        with tempfile.TemporaryDirectory() as folder:
+            pdf_shots(window, main_window, folder)
     finally:
         program.terminate()
         program.wait(10)

@@ -1,6 +1,6 @@
 // Properties of a Result's figures against its text and its table, shared by the calculator
 // targets. A schedule can hold 32767 lines: nothing here costs more per line than a few
-// comparisons, except the written forms of a bounded share of the lines.
+// comparisons, except on the few lines FormsChecked picks.
 #pragma once
 
 #include <cstddef>
@@ -12,7 +12,6 @@
 #include "belvik/number_text.h"
 #include "belvik/result_table.h"
 #include "fuzz_checks.h"
-#include "schedule_input.h"
 
 namespace belvik::fuzz {
 
@@ -35,11 +34,14 @@ inline void RequireFiguresInOrder(std::string_view line, std::span<const double>
   }
 }
 
-// Whether line `k` of `count` has its figures' written forms looked for: every line of a
-// bounded schedule, and of a longer one the first kBoundedYears, every 64th and the last.
-// Writing every figure of 32767 lines again would double the run that wrote them.
+// Writing a line's figures again, or building a table, costs about as much as the run that
+// wrote the line: checking them on every line would halve the runs a target makes. So they are
+// checked on the first lines (a fault in how a line is formed shows there), then every 64th
+// line and the last (a fault in where a line's figures start shows there).
+inline constexpr std::size_t kFullyCheckedLines = 16;
+
 inline bool FormsChecked(std::size_t k, std::size_t count) {
-  return k < kBoundedYears || k % 64 == 0 || k + 1 == count;
+  return k < kFullyCheckedLines || k % 64 == 0 || k + 1 == count;
 }
 
 // The schedule lines of the text and the line figures match: as many lines as LineCount(), no
@@ -57,10 +59,9 @@ inline void RequireLineFigures(const Result& result, std::span<const std::string
 }
 
 // The table has a heading row, a row per schedule line and a 合计 row exactly when the result
-// has summary figures. Only for schedules of bounded length: every cell is a string of its
-// own, so the table of a long schedule would cost more than the run that wrote it.
+// has summary figures. Only for short schedules: every cell is a string of its own.
 inline void RequireTableRows(const Result& result) {
-  if (result.LineCount() > kBoundedYears) return;
+  if (result.LineCount() > kFullyCheckedLines) return;
   const ResultTable table = TableOf(result);
   const bool total = !result.Summary().empty();
   BELVIK_REQUIRE(table.columns != 0 && table.cells.size() % table.columns == 0);

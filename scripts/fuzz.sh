@@ -2,9 +2,11 @@
 # Builds the libFuzzer targets and runs them from the committed seeds, in one of two ways:
 #   scripts/fuzz.sh [SECONDS [RUNS]]   every target at once for SECONDS (default 60), or until it
 #                                      has run RUNS inputs when that comes first;
-#   scripts/fuzz.sh --runs RUNS [JOBS] every target until it has run RUNS inputs, JOBS (default
-#                                      2) at a time so that each has a core of its own: the
-#                                      nightly way to a count of executions per target.
+#   scripts/fuzz.sh --runs RUNS [JOBS [TARGET...]]
+#                                      every target (or those named) until it has run RUNS
+#                                      inputs, JOBS (default 2) at a time so that each has a
+#                                      core of its own: the nightly way to a count of
+#                                      executions per target.
 # Prints per target the executions, exec/s, libFuzzer's final coverage (cov: edges, ft:
 # features), wall time and findings; exits non-zero when any target found a crash, a sanitizer
 # report, a leak or a timeout. Work corpora and findings stay under build/fuzz/run/
@@ -18,6 +20,7 @@ if [ "${1:-}" = --runs ]; then
   runs=${2:?--runs needs a count of executions per target}
   jobs=${3:-2}
   seconds=0  # no time limit
+  shift $(($# < 3 ? $# : 3))
 else
   seconds=${1:-60}
   runs=${2:--1}
@@ -27,12 +30,15 @@ timeout=${BELVIK_FUZZ_TIMEOUT:-1}
 source scripts/packages.sh
 belvik_install_missing "${belvik_build_packages[@]}" clang libclang-rt-14-dev
 
-cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz
-
-out=build/fuzz/run
 # The schedule targets first: they take longest, so with JOBS at a time the quick ones fill in.
 targets=(pension lump_sum investment present_value number_text)
+if [ "$jobs" -gt 0 ] && [ $# -gt 0 ]; then targets=("$@"); fi
+
+cmake --preset fuzz >/dev/null
+# Only the targets that run: a target still fuzzing from another campaign keeps its binary.
+cmake --build --preset fuzz --target "${targets[@]/#/fuzz_}"
+
+out=build/fuzz/run
 
 # Runs one target to its end and notes its wall time in seconds beside its log.
 fuzz_one() {

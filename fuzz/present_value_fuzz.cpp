@@ -1,10 +1,12 @@
-// Present value over arbitrary box texts: one number alone, or the box left as it was.
+// Present value over arbitrary box texts: one number alone, written from its one figure, or the
+// box left as it was.
 #include <cmath>
 #include <string>
 
 #include "belvik/calculators.h"
 #include "belvik/number_text.h"
 #include "fuzz_checks.h"
+#include "result_checks.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
   using namespace belvik;
@@ -14,6 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
   const Result result = CalculatePresentValue(texts);
   // What the result box holds afterwards, had it held `in.previous` before.
   const std::string box = result.text.value_or(in.previous);
+  RequireNoFiguresWithoutText(result);
+  RequireTableRows(result);
 
   if (AnyEmpty(in.texts)) {
     BELVIK_REQUIRE(result.failure == Failure::EmptyInput && box == in.previous);
@@ -28,6 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
   }
   // No line end, and a number whose own plain form it is: 4 decimals at most, never subnormal.
   BELVIK_REQUIRE(!box.empty() && box.find_first_of("\r\n") == std::string::npos);
+  BELVIK_REQUIRE(result.figures.size() == 1 && result.Summary().size() == 1);
+  BELVIK_REQUIRE(box == PlainForm(result.figures[0]));
   const Checked<double> value = NumberFromText(box);
   if (!value.ok()) {  // only the 15-digit form of a value next to the largest double
     BELVIK_REQUIRE(StartsWith(box, "1.79769313486232E+308") ||

@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QImage>
-#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -14,6 +13,7 @@
 #include "belvik/chart_series.h"
 #include "chart_widget.h"
 #include "fonts.h"
+#include "median.h"
 
 namespace {
 
@@ -30,11 +30,6 @@ const std::vector<Run> kRuns = {
     {"present_value", belvik::Calculator::PresentValue, {"0", "10000", "1e9"}},
     {"lump_sum", belvik::Calculator::LumpSum, {"10000", "2", "32767"}},
 };
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
 
 double Milliseconds(const QElapsedTimer& timer) {
   return static_cast<double>(timer.nsecsElapsed()) / 1e6;

@@ -9,12 +9,12 @@
 #include <QPushButton>
 #include <QStringList>
 #include <QTest>
-#include <algorithm>
 #include <cstdio>
 #include <vector>
 
 #include "fonts.h"
 #include "frmbelvik.h"
+#include "median.h"
 #include "panes.h"
 
 namespace {
@@ -35,17 +35,6 @@ const std::vector<Run> kRuns = {
     {"lump_sum", "munFVIF", {"10000", "0", "32767"}},
 };
 
-const belvik::ui::PaneRow& PaneOf(const char* menu) {
-  return *std::find_if(
-      belvik::ui::kPanes.begin(), belvik::ui::kPanes.end(),
-      [menu](const belvik::ui::PaneRow& pane) { return qstrcmp(pane.menu, menu) == 0; });
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -60,7 +49,7 @@ int main(int argc, char* argv[]) {
 
   std::printf("%-14s %12s %14s %14s\n", "pane", "result lines", "to text (ms)", "to paint (ms)");
   for (const Run& run : kRuns) {
-    const belvik::ui::PaneRow& pane = PaneOf(run.menu);
+    const belvik::ui::PaneRow& pane = *belvik::ui::PaneChosenBy(run.menu);
     window.findChild<QAction*>(QString::fromUtf8(pane.menu))->trigger();
     for (std::size_t k = 0; k < pane.boxes().size(); ++k) {
       window.findChild<QLineEdit*>(QString::fromUtf8(pane.boxes()[k].name))

@@ -5,12 +5,12 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "fonts.h"
+#include "median.h"
 #include "panes.h"
 #include "result_print.h"
 #include "shown_result.h"
@@ -23,11 +23,6 @@ struct Run {
 };
 
 const std::vector<Run> kRuns = {{"1000", 9}, {"32767", 3}};
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
 
 }  // namespace
 

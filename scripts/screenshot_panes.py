@@ -43,6 +43,14 @@ def save(target, name, crop=None):
     print('saved ' + path)
 
 
+def save_over(main, name):
+    """Saves the screen where the main window is, with whatever stands over it."""
+    geometry = subprocess.run(['xdotool', 'getwindowgeometry', '--shell', main],
+                              capture_output=True, check=True, text=True).stdout
+    place = dict(line.split('=') for line in geometry.split())
+    save('root', name, '%sx%s+%s+%s' % (place['WIDTH'], place['HEIGHT'], place['X'], place['Y']))
+
+
 def chart_shot(window, name, point_x):
     window.context_command('显示图表…')
     chart = x_window(' — 图表$')
@@ -57,11 +65,7 @@ def menu_shot(window, main):
     """The result box's context menu over the window, as a user sees it after a right-click."""
     click(window.result_box(), 3)
     time.sleep(0.5)
-    geometry = subprocess.run(['xdotool', 'getwindowgeometry', '--shell', main],
-                              capture_output=True, check=True, text=True).stdout
-    place = dict(line.split('=') for line in geometry.split())
-    save('root', 'result-menu', '%sx%s+%s+%s' % (place['WIDTH'], place['HEIGHT'], place['X'],
-                                                 place['Y']))
+    save_over(main, 'result-menu')
     subprocess.run(['xdotool', 'key', 'Escape'], check=True)
 
 
@@ -74,11 +78,7 @@ def pdf_shots(window, main, folder):
     window.save_as('导出为 PDF', os.path.join(folder, 'long.pdf'))
     wait('progress', lambda: window.showing('dialog', '导出为 PDF') or None, 10)
     time.sleep(0.3)
-    geometry = subprocess.run(['xdotool', 'getwindowgeometry', '--shell', main],
-                              capture_output=True, check=True, text=True).stdout
-    place = dict(line.split('=') for line in geometry.split())
-    save('root', 'pdf-progress', '%sx%s+%s+%s' % (place['WIDTH'], place['HEIGHT'], place['X'],
-                                                  place['Y']))
+    save_over(main, 'pdf-progress')
     wait('long export', lambda: os.path.exists(os.path.join(folder, 'long.pdf')) or None, 60)
     window.run('mnuDT', ['300', '7', '10', '30'])
     time.sleep(0.5)

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <span>
+#include <string_view>
 
 #include "belvik/calculators.h"
 
@@ -97,6 +98,14 @@ inline constexpr std::array<PaneRow, 4> kPanes = {{
      .calculator = Calculator::LumpSum,
      .resultTop = 1300},
 }};
+
+// The pane that the menu command `menu` chooses, or nullptr.
+constexpr const PaneRow* PaneChosenBy(std::string_view menu) {
+  for (const PaneRow& pane : kPanes) {
+    if (pane.menu == menu) return &pane;
+  }
+  return nullptr;
+}
 
 // What a screen reader calls the result box.
 inline constexpr char kResultBoxName[] = "计算结果";

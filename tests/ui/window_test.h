@@ -36,10 +36,9 @@ class WindowTest : public QObject {
 
   // The pane of the menu command `menu` ("mnuDT", ...).
   static const belvik::ui::PaneRow& Pane(const QString& menu) {
-    for (const belvik::ui::PaneRow& pane : belvik::ui::kPanes) {
-      if (menu == QLatin1String(pane.menu)) return pane;
-    }
-    qFatal("no pane chosen by %s", qPrintable(menu));
+    const belvik::ui::PaneRow* pane = belvik::ui::PaneChosenBy(menu.toStdString());
+    if (!pane) qFatal("no pane chosen by %s", qPrintable(menu));
+    return *pane;
   }
 
   void Choose(const belvik::ui::PaneRow& pane) const { Control<QAction>(pane.menu)->trigger(); }

@@ -2,7 +2,7 @@
 
 #include "belvik/number_text.h"
 #include "fault_watch.h"
-#include "power/power.h"
+#include "power.h"
 
 namespace belvik {
 namespace {

@@ -9,7 +9,7 @@
 #include <iostream>
 #include <string>
 
-#include "power/power.h"
+#include "power.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -29,7 +29,8 @@ std::uint64_t ReadBits(const char* first, const char* last) {
 int main(int argc, char** argv) {
   const bool wide = argc > 1 && std::string(argv[1]) == "wide";
 #ifdef _WIN32
-  // Line ends as written, as on every other platform.
+  // Bytes as they are, as on every other platform: no CR added before LF, no Ctrl-Z as the end.
+  _setmode(_fileno(stdin), _O_BINARY);
   _setmode(_fileno(stdout), _O_BINARY);
 #endif
   std::string line;

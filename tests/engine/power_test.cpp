@@ -1,6 +1,6 @@
 // The engine's power on cases that are hard to round or sit on IEEE 754 pow's special cases.
 // Expected values come from exact_power.py (exact rational arithmetic or mpmath).
-#include "power/power.h"
+#include "power.h"
 
 #include <gtest/gtest.h>
 

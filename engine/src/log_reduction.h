@@ -5,8 +5,8 @@
 #include <bit>
 #include <cstdint>
 
-#include "power/double_double.h"
-#include "power/power_tables.h"
+#include "double_double.h"
+#include "power_tables.h"
 
 namespace belvik::power {
 

@@ -1,4 +1,4 @@
-#include "power/wide_functions.h"
+#include "wide_functions.h"
 
 #include <cmath>
 #include <cstdlib>

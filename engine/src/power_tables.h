@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "power/double_double.h"
+#include "double_double.h"
 
 namespace belvik::power {
 

@@ -1,4 +1,4 @@
-#include "power/wide_power.h"
+#include "wide_power.h"
 
 #include <cmath>
 #include <cstdint>
@@ -6,11 +6,11 @@
 #include <optional>
 #include <vector>
 
-#include "power/log_reduction.h"
-#include "power/power_tables.h"
-#include "power/scaled_rounding.h"
-#include "power/wide_fixed.h"
-#include "power/wide_functions.h"
+#include "log_reduction.h"
+#include "power_tables.h"
+#include "scaled_rounding.h"
+#include "wide_fixed.h"
+#include "wide_functions.h"
 
 namespace belvik::power {
 namespace {

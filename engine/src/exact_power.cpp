@@ -1,4 +1,4 @@
-#include "power/exact_power.h"
+#include "exact_power.h"
 
 #include <bit>
 #include <cmath>
@@ -6,7 +6,7 @@
 #include <limits>
 #include <vector>
 
-#include "power/scaled_rounding.h"
+#include "scaled_rounding.h"
 
 namespace belvik::power {
 namespace {

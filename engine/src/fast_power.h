@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "power/double_double.h"
+#include "double_double.h"
 
 namespace belvik::power {
 

@@ -1,4 +1,4 @@
-#include "power/scaled_rounding.h"
+#include "scaled_rounding.h"
 
 #include <bit>
 #include <cstddef>

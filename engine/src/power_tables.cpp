@@ -1,10 +1,10 @@
-#include "power/power_tables.h"
+#include "power_tables.h"
 
 #include <cmath>
 
-#include "power/scaled_rounding.h"
-#include "power/wide_fixed.h"
-#include "power/wide_functions.h"
+#include "scaled_rounding.h"
+#include "wide_fixed.h"
+#include "wide_functions.h"
 
 namespace belvik::power {
 namespace {

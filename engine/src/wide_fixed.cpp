@@ -1,4 +1,4 @@
-#include "power/wide_fixed.h"
+#include "wide_fixed.h"
 
 #include <bit>
 #include <cstddef>

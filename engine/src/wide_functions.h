@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "power/wide_fixed.h"
+#include "wide_fixed.h"
 
 namespace belvik::power {
 

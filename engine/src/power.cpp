@@ -1,13 +1,13 @@
-#include "power/power.h"
+#include "power.h"
 
 #include <cmath>
 #include <limits>
 #include <optional>
 
-#include "power/double_double.h"
-#include "power/exact_power.h"
-#include "power/fast_power.h"
-#include "power/wide_power.h"
+#include "double_double.h"
+#include "exact_power.h"
+#include "fast_power.h"
+#include "wide_power.h"
 
 namespace belvik {
 namespace {

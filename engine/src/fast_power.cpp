@@ -1,11 +1,11 @@
-#include "power/fast_power.h"
+#include "fast_power.h"
 
 #include <cmath>
 #include <cstdint>
 
-#include "power/log_reduction.h"
-#include "power/power_tables.h"
-#include "power/scaled_rounding.h"
+#include "log_reduction.h"
+#include "power_tables.h"
+#include "scaled_rounding.h"
 
 namespace belvik::power {
 namespace {

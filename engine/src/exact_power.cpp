@@ -17,6 +17,7 @@ struct OddPart {
   std::int64_t exponent;
 };
 
+// value = odd × 2^exponent for a positive finite double.
 OddPart SplitOdd(double value) {
   const auto bits = std::bit_cast<std::uint64_t>(value);
   const auto biased = static_cast<std::int64_t>(bits >> 52);

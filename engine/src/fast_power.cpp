@@ -55,20 +55,30 @@ DoubleDouble Log(double x) {
   return TwoSum(sum.hi, low + sum.lo);
 }
 
-// e^r for |r| < 2^-15.4 within 2^-82.5 of itself: 1 + r in double-double, the rest, below
-// 2^-31.8, in double.
-DoubleDouble ExpSmall(DoubleDouble r) {
+// rows × e^r for |r| < 2^-15.4 and 1 ≤ rows < 2, within 2^-82.5 of itself: rows + rows × r in
+// double-double, rows × (e^r − 1 − r), below 2^-30.8, in double.
+DoubleDouble TimesExpSmall(DoubleDouble rows, DoubleDouble r) {
   const double h = r.hi;
   const double rest =
       h * (0.5 * h + r.lo) + h * h * h * (1.0 / 6 + h * (1.0 / 24 + h * (1.0 / 120)));
-  const DoubleDouble one = FastTwoSum(1, h);
-  return FastTwoSum(one.hi, one.lo + (r.lo + rest));
+  const DoubleDouble product = TwoProduct(rows.hi, h);
+  const DoubleDouble sum = TwoSum(rows.hi, product.hi);
+  const double low = sum.lo + (rows.lo + product.lo + rows.lo * h + rows.hi * (r.lo + rest));
+  return FastTwoSum(sum.hi, low);
 }
 
 }  // namespace
 
 DoubleDouble LogTimes(double x, double y) {
-  const DoubleDouble log = Log(x);
+  // A schedule raises one base to each of its years in turn, so the base's logarithm is kept
+  // from the last call on this thread; it starts as ln 1 = 0.
+  thread_local double lastX = 1;
+  thread_local DoubleDouble lastLog;
+  if (x != lastX) {
+    lastLog = Log(x);
+    lastX = x;
+  }
+  const DoubleDouble log = lastLog;
   const DoubleDouble product = TwoProduct(y, log.hi);
   return FastTwoSum(product.hi, product.lo + y * log.lo);
 }
@@ -76,28 +86,35 @@ DoubleDouble LogTimes(double x, double y) {
 std::optional<double> ExpRounded(DoubleDouble t) {
   // t = n ln 2 / 2^14 + r with |r| ≤ ln 2 / 2^15; n = 2^14 k + 2^7 i + j picks 2^k and the rows.
   const double n = (t.hi * kInverseStep + kRoundShift) - kRoundShift;
-  const DoubleDouble first = TwoSum(t.hi, -n * kStep1);
-  const DoubleDouble second = TwoSum(first.hi, -n * kStep2);
-  const DoubleDouble r = TwoSum(second.hi, (first.lo + second.lo) + (t.lo - n * kStep3));
+  // Exact: n = 0 below 2^-16, and from there on both terms are multiples of t.hi's last place
+  // and their difference is below 2^-15.5.
+  const double first = t.hi - n * kStep1;
+  const DoubleDouble second = TwoSum(first, -n * kStep2);
+  const DoubleDouble r = TwoSum(second.hi, second.lo + (t.lo - n * kStep3));
   const auto whole = static_cast<std::int64_t>(n);
   const auto k = static_cast<int>(whole >> 14);
   const PowerTables& tables = Tables();
   const DoubleDouble rows =
       Multiply(tables.exp2Coarse[(whole >> 7) & 127], tables.exp2Fine[whole & 127]);
-  const DoubleDouble e = Multiply(rows, ExpSmall(r));  // within [0.99, 2.01]
+  const DoubleDouble e = TimesExpSmall(rows, r);  // within [0.99, 2.01]
 
-  // The bound: t's error times e^t, and the exponential's own.
-  const double bound = std::fabs(t.hi) * 0x1p-79 + 0x1p-81;
-  // A subnormal result is rounded on its own grid: adding 2^(-1022-k) puts e in the binade whose
-  // last place is that grid's step.
-  const double offset = k < -1020 && e.hi < PowerOfTwo(-1022 - k) ? PowerOfTwo(-1022 - k) : 0;
-  const DoubleDouble shifted = TwoSum(offset, e.hi);
+  // The bound, relative: t's error times e^t, and the exponential's own; e is below 2.02.
+  const double margin = (std::fabs(t.hi) * 0x1p-79 + 0x1p-81) * 2.02;
+  const double scaledMinimum = k < -1020 ? PowerOfTwo(-1022 - k) : 0;  // 2^-1022 / 2^k
+  if (e.hi >= scaledMinimum) {
+    if (e.hi + (e.lo + margin) != e.hi || e.hi + (e.lo - margin) != e.hi) return std::nullopt;
+    return ScaleByPowerOfTwo(e.hi, k);
+  }
+  // A subnormal result is rounded on its own grid: adding 2^-1022 / 2^k puts e in the binade
+  // whose last place is that grid's step.
+  const DoubleDouble shifted = TwoSum(scaledMinimum, e.hi);
   const double low = shifted.lo + e.lo;
-  const double margin = bound * e.hi * 1.001 + std::fabs(low) * 0x1p-52;
-  if (shifted.hi + (low + margin) != shifted.hi || shifted.hi + (low - margin) != shifted.hi) {
+  const double lowMargin = margin + std::fabs(low) * 0x1p-52;
+  if (shifted.hi + (low + lowMargin) != shifted.hi ||
+      shifted.hi + (low - lowMargin) != shifted.hi) {
     return std::nullopt;
   }
-  return ScaleByPowerOfTwo(shifted.hi - offset, k);
+  return ScaleByPowerOfTwo(shifted.hi - scaledMinimum, k);
 }
 
 }  // namespace belvik::power

@@ -14,6 +14,7 @@ namespace {
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
+// Whether y is an odd whole number (a finite y).
 bool IsOddInteger(double y) {
   // From 2^53 on every double is even.
   return std::fabs(y) < 0x1p53 && std::trunc(y) == y && std::trunc(y / 2) != y / 2;

@@ -13,12 +13,14 @@ namespace {
 // double-double.
 constexpr int kWidth = 6;
 
+// The double nearest to the value, ties to even.
 double Nearest(const WideFixed& value) {
   if (value.IsZero()) return 0;
   const double magnitude = *RoundScaled(value.Magnitude(), -32 * kWidth, 0);
   return value.IsNegative() ? -magnitude : magnitude;
 }
 
+// The nearest double, then the double nearest to what it leaves.
 DoubleDouble ToDoubleDouble(const WideFixed& value) {
   const double hi = Nearest(value);
   WideFixed rest = value;
@@ -26,6 +28,7 @@ DoubleDouble ToDoubleDouble(const WideFixed& value) {
   return {hi, Nearest(rest)};
 }
 
+// The factor numerator / 2^bits and its −ln.
 LogStep MakeLogStep(double numerator, int bits) {
   const auto n = static_cast<std::uint32_t>(numerator);
   WideFixed minusLog = WideLogOfRatio(n, std::uint32_t{1} << bits, kWidth).value;
@@ -52,6 +55,8 @@ std::array<DoubleDouble, 128> PowersOfRootOfTwo(const WideApprox& ln2, int bits)
 
 }  // namespace
 
+// Coarse factors near 1 / the bucket's centre (1 for the buckets beside 1), fine ones near
+// 1 / (1 + (j − 128) / 2^14); each factor short, so that the wide path multiplies by it exactly.
 PowerTables BuildTables() {
   PowerTables tables;
   for (int i = 0; i < kCoarseSteps; ++i) {

@@ -30,6 +30,7 @@ bool AllBits(const std::vector<std::uint32_t>& limbs, std::int64_t from, std::in
   return true;
 }
 
+// The number of bits up to the highest one set; 0 for zero.
 std::int64_t BitLength(const std::vector<std::uint32_t>& limbs) {
   for (std::size_t k = limbs.size(); k-- > 0;) {
     if (limbs[k] != 0) {

@@ -43,6 +43,8 @@ WideApprox WideLog(double x, const WideApprox& ln2) {
   return log;
 }
 
+// x^y rounded from WideFixed numbers of `width` fraction limbs, or nothing when their error
+// bound leaves the rounding open.
 std::optional<double> PowerAtWidth(double x, double y, int width) {
   const WideApprox ln2 = WideLn2(width);
   const WideApprox log = WideLog(x, ln2);

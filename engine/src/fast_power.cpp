@@ -33,7 +33,7 @@ DoubleDouble Log1p(DoubleDouble z) {
   return {sum.hi, sum.lo + (z.lo - 0.5 * squareLo + rest)};
 }
 
-// ln x within 2^-80 of itself. Every error but Log1p's is below 2^-95 of the result: the table
+// ln x within 2^-80 of itself. Every error but Log1p's is below 2^-94 of the result: the table
 // rows are good to 2^-106 and, away from the rows with factor 1, ln x is at least 2^-16.
 DoubleDouble Log(double x) {
   const PowerTables& tables = Tables();

@@ -1,6 +1,8 @@
 # Debian 12 packages the project needs, by what needs them; scripts/setup.sh installs them.
 
 belvik_build_packages=(cmake ninja-build g++ libgtest-dev python3
+  # The reference power of the engine's checks: arbitrary precision (test only).
+  python3-mpmath
   # The window: Qt Widgets and Qt Test, Qt SVG for saving charts, and a Chinese face for every
   # caption.
   qt6-base-dev qt6-svg-dev fonts-noto-cjk
@@ -16,6 +18,11 @@ belvik_build_packages=(cmake ninja-build g++ libgtest-dev python3
   # and through the clipboard, and its outer size measured bare and under a window manager.
   xvfb xauth xdotool xclip dbus-daemon at-spi2-core python3-pyatspi x11-utils openbox)
 
+# scripts/test-windows.sh: the engine cross-built for 64-bit Windows with static runtimes,
+# GoogleTest from its sources, and Wine to run the programs.
+belvik_windows_packages=(cmake ninja-build python3 python3-mpmath g++-mingw-w64-x86-64-posix
+  binutils-mingw-w64-x86-64 googletest wine64)
+
 # scripts/screenshots.sh only: the window on a virtual display, driven over the accessibility
 # bus, and a way to capture it.
 belvik_screenshot_packages=(xvfb xauth xdotool dbus-daemon at-spi2-core python3-pyatspi
@@ -25,7 +32,6 @@ belvik_screenshot_packages=(xvfb xauth xdotool dbus-daemon at-spi2-core python3-
 belvik_bench_packages=(libbenchmark-dev time)
 
 # Installs the packages given that are not installed yet, as root or through sudo.
-
 belvik_install_missing() {
   local missing=()
   local pkg

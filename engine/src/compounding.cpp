@@ -1,9 +1,8 @@
 #include "belvik/compounding.h"
 
-#include <cmath>
-
 #include "belvik/number_text.h"
 #include "fault_watch.h"
+#include "power.h"
 
 namespace belvik {
 namespace {
@@ -16,7 +15,7 @@ Checked<double> FutureValue(double amount, double rate, double years) {
   FaultWatch watch;
   const double base = watch(1 + rate);
   if (watch.Faulted()) return kFault;
-  const double growth = watch(std::pow(base, years));
+  const double growth = watch(Power(base, years));
   const double value = watch(growth * amount);
   if (watch.Faulted()) return kFault;
   return {RoundTo(value, 4)};
@@ -26,7 +25,7 @@ Checked<double> PresentValue(double amount, double rate, double years) {
   FaultWatch watch;
   const double base = watch(1 + rate);
   if (watch.Faulted()) return kFault;
-  const double growth = watch(std::pow(base, years));
+  const double growth = watch(Power(base, years));
   const double factor = watch(1 / growth);
   const double value = watch(factor * amount);
   if (watch.Faulted()) return kFault;

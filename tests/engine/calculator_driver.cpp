@@ -8,6 +8,11 @@
 
 #include "belvik/calculators.h"
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 namespace {
 
 constexpr std::string_view kPrevious = "计算结果";
@@ -41,6 +46,11 @@ belvik::Result Run(const std::vector<std::string>& f) {
 }  // namespace
 
 int main() {
+#ifdef _WIN32
+  // Bytes as they are, as on every other platform: no CR added before LF, no Ctrl-Z as the end.
+  _setmode(_fileno(stdin), _O_BINARY);
+  _setmode(_fileno(stdout), _O_BINARY);
+#endif
   std::string line;
   while (std::getline(std::cin, line)) {
     const belvik::Result result = Run(SplitTabs(line));

@@ -1,5 +1,6 @@
 """Compares every digit and line end of the calculators with reference_model.py on generated
-cases. Usage: reference_check.py DRIVER [SEED] [COUNT]"""
+cases. Usage: reference_check.py DRIVER [SEED] [COUNT]. BELVIK_DRIVER_RUNNER, when set, is put
+in front of DRIVER (an emulator for a cross build)."""
 import os
 import random
 import subprocess
@@ -56,7 +57,8 @@ def main():
     rng = random.Random(seed)
     cases = [generate(rng) for _ in range(count)]
     feed = ''.join(kind + '\t' + '\t'.join(texts) + '\n' for kind, texts in cases)
-    answers = subprocess.run([driver], input=feed.encode(), capture_output=True,
+    runner = os.environ.get('BELVIK_DRIVER_RUNNER', '').split()
+    answers = subprocess.run(runner + [driver], input=feed.encode(), capture_output=True,
                              check=True).stdout.decode().split('\n')
     mismatches = 0
     for (kind, texts), answer in zip(cases, answers):

@@ -7,11 +7,7 @@
 #include <vector>
 
 #include "belvik/calculators.h"
-
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#endif
+#include "binary_streams.h"
 
 namespace {
 
@@ -46,11 +42,7 @@ belvik::Result Run(const std::vector<std::string>& f) {
 }  // namespace
 
 int main() {
-#ifdef _WIN32
-  // Bytes as they are, as on every other platform: no CR added before LF, no Ctrl-Z as the end.
-  _setmode(_fileno(stdin), _O_BINARY);
-  _setmode(_fileno(stdout), _O_BINARY);
-#endif
+  UseBinaryStandardStreams();
   std::string line;
   while (std::getline(std::cin, line)) {
     const belvik::Result result = Run(SplitTabs(line));

@@ -9,12 +9,8 @@
 #include <iostream>
 #include <string>
 
+#include "binary_streams.h"
 #include "power.h"
-
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#endif
 
 namespace {
 
@@ -28,11 +24,7 @@ std::uint64_t ReadBits(const char* first, const char* last) {
 
 int main(int argc, char** argv) {
   const bool wide = argc > 1 && std::string(argv[1]) == "wide";
-#ifdef _WIN32
-  // Bytes as they are, as on every other platform: no CR added before LF, no Ctrl-Z as the end.
-  _setmode(_fileno(stdin), _O_BINARY);
-  _setmode(_fileno(stdout), _O_BINARY);
-#endif
+  UseBinaryStandardStreams();
   std::string line;
   while (std::getline(std::cin, line)) {
     if (line.size() < 33) continue;

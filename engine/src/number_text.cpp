@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <optional>
 #include <string>
@@ -208,12 +209,16 @@ struct Significant {
 
 // Digits and exponent of to_chars' scientific text: "d.ddde±XX" or "de±XX".
 void FromScientific(const char* first, const char* last, Significant& s) {
-  s.count = 0;
-  s.exponent = 0;
-  const char* c = first;
-  for (; *c != 'e'; ++c) {
-    if (*c != '.') s.digits[static_cast<std::size_t>(s.count++)] = *c;
+  // One digit, then the point and the rest (at most 16 more) if there are any.
+  const char* c =
+      static_cast<const char*>(std::memchr(first, 'e', static_cast<std::size_t>(last - first)));
+  s.digits[0] = *first;
+  s.count = 1;
+  if (c - first > 2) {
+    std::memcpy(s.digits.data() + 1, first + 2, static_cast<std::size_t>(c - first - 2));
+    s.count += static_cast<int>(c - first - 2);
   }
+  s.exponent = 0;
   while (s.count > 1 && s.digits[static_cast<std::size_t>(s.count - 1)] == '0') --s.count;
   const bool negative = c[1] == '-';
   for (c += 2; c != last; ++c) s.exponent = s.exponent * 10 + (*c - '0');
@@ -251,6 +256,29 @@ char* WriteTenThousandths(char* out, char* end, std::uint64_t n, bool zeroBefore
   return out;
 }
 
+// Rounds the shortest text's 16 or 17 digits to 15, which is the exact value's rounding unless
+// the digits after the 15th are a lone 5. Were the exact value on the other side of any other
+// half-way point, that point would lie closer to it than the shortest text and have no more
+// digits, so it would have been the shortest text. The lone 5 is left to the exact rounding.
+bool RoundShortestTo15(Significant& s) {
+  const char next = s.digits[15];
+  if (next == '5' && s.count == 16) return false;  // trailing zeros are already dropped
+  s.count = 15;
+  if (next >= '5') {
+    int k = 14;
+    for (; k >= 0 && s.digits[static_cast<std::size_t>(k)] == '9'; --k) s.count = k;
+    if (k < 0) {
+      s.digits[0] = '1';
+      s.count = 1;
+      ++s.exponent;
+      return true;
+    }
+    ++s.digits[static_cast<std::size_t>(k)];
+  }
+  while (s.count > 1 && s.digits[static_cast<std::size_t>(s.count - 1)] == '0') --s.count;
+  return true;
+}
+
 // Filled in place: returning the digits just written byte by byte as a copy stalls on store
 // forwarding, which showed as a third of the time of writing a number.
 void SignificantDigits(double magnitude, Significant& s) {
@@ -264,7 +292,7 @@ void SignificantDigits(double magnitude, Significant& s) {
   if (magnitude >= std::numeric_limits<double>::min()) {
     const auto shortest = std::to_chars(first, last, magnitude, std::chars_format::scientific);
     FromScientific(first, shortest.ptr, s);
-    if (s.count <= 15) return;
+    if (s.count <= 15 || RoundShortestTo15(s)) return;
   }
   // d.dddddddddddddde±XXX: 15 digits, correctly rounded from the exact value, ties to even.
   const auto fixed15 = std::to_chars(first, last, magnitude, std::chars_format::scientific, 14);
@@ -403,6 +431,9 @@ Checked<std::int16_t> StrictInt16FromText(std::string_view text) {
 
 double RoundTo(double x, int places) {
   if (const std::optional<double> scaled = RoundByScaling(x, places)) return *scaled;
+  // From 2^52 up every double is whole: no rounding to places moves it, and writing out its
+  // hundreds of digits to read them back was most of a growing schedule's time.
+  if (places >= 0 && std::fabs(x) >= 0x1p52) return x;
   // Fixed notation rounds the exact binary value, ties to even; reading it back gives the
   // double nearest to that decimal. Room for 309 integer digits, sign, point and decimals.
   std::array<char, 340> buffer{};

@@ -201,7 +201,10 @@ INSTANTIATE_TEST_SUITE_P(
                     RoundCase{"negative_rounds_to_negative_zero", -0.00004, -0.0},
                     // Past 2^52 ten-thousandths the rounding goes through text again.
                     RoundCase{"largest_scaled_value", 450359962737.04955, 450359962737.0496},
-                    RoundCase{"first_value_by_text", 450359962737.0497, 450359962737.0497}),
+                    RoundCase{"first_value_by_text", 450359962737.0497, 450359962737.0497},
+                    // From 2^52 on every double is whole and stays as it is; just below, halves.
+                    RoundCase{"last_half_by_text", 0x1p52 - 0.5, 0x1p52 - 0.5},
+                    RoundCase{"negative_whole_beyond_text", -0x1p60, -0x1p60}),
     RowName());
 
 struct FormCase {
@@ -243,6 +246,11 @@ INSTANTIATE_TEST_SUITE_P(
                  "100000000000000"},
         FormCase{"tie_at_sixteenth_digit_up", 100000000000001.5, "100000000000002",
                  "100000000000002"},
+        // Shortest texts ending in a lone 5 whose exact values lie below and above it.
+        FormCase{"shortest_five_exact_below", 1.000000000000145, "1.00000000000014",
+                 "1.00000000000014"},
+        FormCase{"shortest_five_exact_above", 1.000000000000005, "1.00000000000001",
+                 "1.00000000000001"},
         // The largest value written straight from its ten-thousandths, and the
         // first one past it, whose 16th digit must be rounded away.
         FormCase{"fifteen_digits_with_four_places", 99999999999.9999, "99999999999.9999",

@@ -3,7 +3,6 @@
 // the target once complete).
 #include <benchmark/benchmark.h>
 
-#include <QIODevice>
 #include <QTemporaryDir>
 #include <string>
 
@@ -38,13 +37,7 @@ void CsvExport(benchmark::State& state) {
   const QString path = folder.filePath(QStringLiteral("schedule.csv"));
   for (auto _ : state) {
     const std::string csv = belvik::Csv(belvik::TableOf(LongestSchedule()));
-    const bool saved = belvik::ui::SaveAtomically(
-        path,
-        [&csv](QIODevice& file) {
-          return file.write(csv.data(), static_cast<qint64>(csv.size())) ==
-                 static_cast<qint64>(csv.size());
-        },
-        [](const QString&, int, const QString&) {});
+    const bool saved = belvik::ui::SaveBytes(path, csv, [](const QString&, int, const QString&) {});
     if (!saved) state.SkipWithError("the CSV file was not written");
   }
 }

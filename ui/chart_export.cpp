@@ -45,13 +45,7 @@ void SaveChart(QWidget* chart, const QString& title, const PaneRow& pane,
   if (path.isEmpty()) return;
   const QByteArray picture =
       path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive) ? Svg(chart, title) : Png(chart);
-  SaveAtomically(
-      path,
-      [&picture](QIODevice& file) {
-        file.write(picture);
-        return true;
-      },
-      messageBox);
+  SaveBytes(path, picture, messageBox);
 }
 
 }  // namespace belvik::ui

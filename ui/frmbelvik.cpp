@@ -266,7 +266,7 @@ QMenu* frmbelvik::createResultMenu() {
   add("复制为表格", [](const ShownResult& shown) { CopyAsTable(shown); });
   add("导出为 CSV 文件…",
       [this](const ShownResult& shown) { ExportCsv(shown, chooseFile_, messageBox_); });
-  add("打印…", [this](const ShownResult& shown) { PrintResult(this, shown); });
+  add("打印…", [this](const ShownResult& shown) { PrintResult(this, shown, messageBox_); });
   add("导出为 PDF…",
       [this](const ShownResult& shown) { ExportPdf(this, shown, chooseFile_, messageBox_); });
   add("显示图表…",

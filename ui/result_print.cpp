@@ -49,7 +49,7 @@ Outcome PaintShowingProgress(QWidget* parent, const QString& title, QPagedPaintD
 
 }  // namespace
 
-void PrintResult(QWidget* parent, const ShownResult& shown) {
+void PrintResult(QWidget* parent, const ShownResult& shown, const MessageBoxFn& messageBox) {
   const PrintOut out = PrintOutOf(shown);
   QPrinter printer(QPrinter::HighResolution);
   printer.setDocName(out.title);
@@ -62,8 +62,8 @@ void PrintResult(QWidget* parent, const ShownResult& shown) {
   const Outcome outcome = PaintShowingProgress(parent, QStringLiteral("打印"), printer, out,
                                                [&printer] { printer.abort(); });
   if (outcome == Outcome::Failed) {
-    ShowMessageBox(QStringLiteral("打印未能完成，请检查打印机后再试。"), kWarningMessage,
-                   QString::fromUtf8(kCalculationMessageTitle));
+    messageBox(QStringLiteral("打印未能完成，请检查打印机后再试。"), kWarningMessage,
+               QString::fromUtf8(kCalculationMessageTitle));
   }
 }
 

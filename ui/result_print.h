@@ -11,7 +11,7 @@ class QWidget;
 namespace belvik::ui {
 
 // Asks for a printer and prints the result.
-void PrintResult(QWidget* parent, const ShownResult& shown);
+void PrintResult(QWidget* parent, const ShownResult& shown, const MessageBoxFn& messageBox);
 
 // Asks for a file name and writes the result there as a PDF; nothing is written when the user
 // cancels, and a failed write leaves no file and says why.

@@ -43,4 +43,15 @@ bool SaveAtomically(const QString& path, const std::function<bool(QIODevice&)>& 
   return false;
 }
 
+bool SaveBytes(const QString& path, QByteArrayView bytes, const MessageBoxFn& messageBox) {
+  return SaveAtomically(
+      path,
+      [bytes](QIODevice& file) {
+        // A short write shows as the commit's failure.
+        file.write(bytes.data(), bytes.size());
+        return true;
+      },
+      messageBox);
+}
+
 }  // namespace belvik::ui

@@ -2,6 +2,7 @@
 // (all or nothing, with a message titled 提示 when the disk refuses).
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <functional>
 
@@ -33,5 +34,8 @@ QString SuggestedPath(const PaneRow& pane, const QString& extension);
 // failure other than `write` returning false, tells the user why; returns whether it saved.
 bool SaveAtomically(const QString& path, const std::function<bool(QIODevice&)>& write,
                     const MessageBoxFn& messageBox);
+
+// SaveAtomically for content that is ready in memory.
+bool SaveBytes(const QString& path, QByteArrayView bytes, const MessageBoxFn& messageBox);
 
 }  // namespace belvik::ui

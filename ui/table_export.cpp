@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QIODevice>
 #include <string>
 
 #include "belvik/result_table.h"
@@ -20,13 +19,7 @@ void ExportCsv(const ShownResult& shown, const FileChooserFn& chooseFile,
                                   QStringLiteral("CSV 文件 (*.csv)"));
   if (path.isEmpty()) return;
   const std::string csv = Csv(TableOf(shown.result));
-  SaveAtomically(
-      path,
-      [&csv](QIODevice& file) {
-        file.write(csv.data(), static_cast<qint64>(csv.size()));
-        return true;
-      },
-      messageBox);
+  SaveBytes(path, csv, messageBox);
 }
 
 }  // namespace belvik::ui

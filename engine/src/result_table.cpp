@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "number_form.h"
+#include "belvik/number_text.h"
 
 namespace belvik {
 namespace {
@@ -42,12 +42,6 @@ Layout LayoutOf(Calculator calculator) {
   return {kPresentValue, kPresentValueSummary, true};
 }
 
-std::string Form(double x, bool plain) {
-  std::string text;
-  AppendForm(text, x, plain);
-  return text;
-}
-
 void AppendCell(std::string& out, std::string_view cell, bool quoteWhenNeeded) {
   if (!quoteWhenNeeded || cell.find_first_of(",\"\r\n") == std::string_view::npos) {
     out += cell;
@@ -83,7 +77,7 @@ ResultTable TableOf(const Result& result) {
   table.cells.reserve((lines + 2) * table.columns);
   table.cells.assign(layout.headings.begin(), layout.headings.end());
   for (std::size_t k = 0; k < lines; ++k) {
-    for (const double figure : result.Line(k)) table.cells.push_back(Form(figure, false));
+    for (const double figure : result.Line(k)) table.cells.push_back(StrForm(figure));
     table.cells.resize(table.cells.size() + table.columns - result.Line(k).size());
   }
   const std::span<const double> summary = result.Summary();
@@ -93,7 +87,7 @@ ResultTable TableOf(const Result& result) {
   if (result.calculator != Calculator::PresentValue) table.cells[row] = kTotal;
   auto column = layout.summaryColumns.begin();
   for (const double figure : summary) {
-    table.cells[row + *column++] = Form(figure, layout.summaryPlain);
+    table.cells[row + *column++] = layout.summaryPlain ? PlainForm(figure) : StrForm(figure);
   }
   return table;
 }

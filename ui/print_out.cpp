@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "control_table.h"
+#include "saving.h"
 
 namespace belvik::ui {
 namespace {
@@ -20,7 +21,7 @@ QString LabelOf(const PaneBox& box) {
 
 PrintOut PrintOutOf(const ShownResult& shown) {
   PrintOut out;
-  out.title = QString::fromUtf8(CaptionOf(shown.pane->menu));
+  out.title = PaneCaption(*shown.pane);
   const std::span<const PaneBox> boxes = shown.pane->boxes();
   for (std::size_t k = 0; k < boxes.size() && k < shown.inputs.size(); ++k) {
     out.inputs.append(LabelOf(boxes[k]) + kColon + QString::fromStdString(shown.inputs[k]));

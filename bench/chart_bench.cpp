@@ -49,7 +49,7 @@ int main(int argc, char* argv[]) {
               "repaint (ms)");
   for (const Run& run : kRuns) {
     const belvik::Result result = belvik::Calculate(run.calculator, run.texts);
-    widget.setChart(belvik::ChartOf(result, run.texts, "4"));
+    widget.setChart(belvik::ChartOf(result, "4"));
     for (const bool logarithmic : {false, true}) {
       std::vector<double> first;
       std::vector<double> again;
@@ -64,7 +64,7 @@ int main(int argc, char* argv[]) {
         again.push_back(Milliseconds(timer));
       }
       std::printf("%-14s %-6s %7zu %18.2f %16.2f\n", run.name, logarithmic ? "log" : "linear",
-                  belvik::ChartOf(result, run.texts, "4").x.size(), Median(first), Median(again));
+                  belvik::ChartOf(result, "4").x.size(), Median(first), Median(again));
     }
   }
   return 0;

@@ -12,27 +12,27 @@
 #include <cstdio>
 #include <vector>
 
+#include "belvik/window_design.h"
 #include "fonts.h"
 #include "frmbelvik.h"
 #include "median.h"
-#include "panes.h"
 
 namespace {
 
 // Each pane's box texts, in the order its calculator reads them, for the longest schedule.
 struct Run {
   const char* name;
-  const char* menu;
+  belvik::Calculator calculator;
   QStringList texts;
 };
 
 const std::vector<Run> kRuns = {
-    {"investment", "mnuDT", {"300", "0", "0", "32767"}},
+    {"investment", belvik::Calculator::Investment, {"300", "0", "0", "32767"}},
     // Retiring now keeps every exponent in 16 bits; 32767 years then stop with the 16-bit
     // year counter's overflow after the last line.
-    {"pension", "mnuYLJ", {"0", "1000", "32767", "60", "60"}},
-    {"present_value", "mnuPVIF", {"0", "10000", "32767"}},
-    {"lump_sum", "munFVIF", {"10000", "0", "32767"}},
+    {"pension", belvik::Calculator::Pension, {"0", "1000", "32767", "60", "60"}},
+    {"present_value", belvik::Calculator::PresentValue, {"0", "10000", "32767"}},
+    {"lump_sum", belvik::Calculator::LumpSum, {"10000", "0", "32767"}},
 };
 
 }  // namespace
@@ -49,13 +49,12 @@ int main(int argc, char* argv[]) {
 
   std::printf("%-14s %12s %14s %14s\n", "pane", "result lines", "to text (ms)", "to paint (ms)");
   for (const Run& run : kRuns) {
-    const belvik::ui::PaneRow& pane = *belvik::ui::PaneChosenBy(run.menu);
-    window.findChild<QAction*>(QString::fromUtf8(pane.menu))->trigger();
+    const belvik::design::PaneDescription& pane = belvik::design::PaneOf(run.calculator);
+    window.control<QAction>(pane.menu)->trigger();
     for (std::size_t k = 0; k < pane.boxes().size(); ++k) {
-      window.findChild<QLineEdit*>(QString::fromUtf8(pane.boxes()[k].name))
-          ->setText(run.texts[static_cast<qsizetype>(k)]);
+      window.control<QLineEdit>(pane.boxes()[k].box)->setText(run.texts[static_cast<qsizetype>(k)]);
     }
-    auto* button = window.findChild<QPushButton*>(QString::fromUtf8(pane.button));
+    auto* button = window.control<QPushButton>(pane.button);
     std::vector<double> toText;
     std::vector<double> toPaint;
     for (int repeat = 0; repeat < kRepeats; ++repeat) {

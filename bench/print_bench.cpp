@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "belvik/investment.h"
 #include "fonts.h"
 #include "median.h"
-#include "panes.h"
 #include "result_print.h"
 #include "shown_result.h"
 
@@ -41,9 +41,7 @@ int main(int argc, char* argv[]) {
   std::printf("%14s %10s %12s\n", "schedule lines", "PDF (KiB)", "write (ms)");
   for (const Run& run : kRuns) {
     belvik::ui::ShownResult shown;
-    shown.pane = &belvik::ui::kPanes.front();
-    shown.inputs = {"300", "0", "0", run.years};
-    shown.result = belvik::Calculate(shown.pane->calculator, shown.inputs);
+    shown.result = belvik::CalculateInvestment({"300", "0", "0", run.years});
     std::vector<double> times;
     for (int repeat = 0; repeat < run.repeats; ++repeat) {
       QElapsedTimer timer;

@@ -2,26 +2,29 @@
 // menu command's name and caption, what a screen reader calls the 计算 button, and what it calls
 // each box, in the order the calculator reads them.
 #include <cstdio>
-#include <cstring>
+#include <string_view>
 
-#include "control_table.h"
-#include "panes.h"
+#include "belvik/window_design.h"
 
 namespace {
 
-const char* Caption(const char* name) {
-  for (const belvik::ui::ControlRow& row : belvik::ui::kControls) {
-    if (std::strcmp(row.name, name) == 0) return row.caption;
-  }
-  return "";
-}
+using belvik::design::RowOf;
+
+void Print(std::string_view text) { std::fwrite(text.data(), 1, text.size(), stdout); }
 
 }  // namespace
 
 int main() {
-  for (const belvik::ui::PaneRow& pane : belvik::ui::kPanes) {
-    std::printf("%s\t%s\t%s", pane.menu, Caption(pane.menu), pane.buttonName);
-    for (const belvik::ui::PaneBox& box : pane.boxes()) std::printf("\t%s", Caption(box.label));
-    std::printf("\n");
+  for (const belvik::design::PaneDescription& pane : belvik::design::kPanes) {
+    Print(RowOf(pane.menu).name);
+    for (const std::string_view field : {RowOf(pane.menu).caption, pane.buttonName}) {
+      Print("\t");
+      Print(field);
+    }
+    for (const belvik::design::PaneBox& box : pane.boxes()) {
+      Print("\t");
+      Print(RowOf(box.label).caption);
+    }
+    Print("\n");
   }
 }

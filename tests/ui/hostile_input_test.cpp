@@ -9,7 +9,6 @@
 #include <QSet>
 #include <QTest>
 
-#include "failure_message.h"
 #include "window_test.h"
 
 namespace {
@@ -34,7 +33,8 @@ QSet<QString> KnownPrompts() {
   using belvik::Failure;
   for (const Failure failure : {Failure::EmptyInput, Failure::FloatingPoint, Failure::TypeMismatch,
                                 Failure::Overflow, Failure::YearsCap}) {
-    prompts.insert(belvik::ui::MessageFor(failure)->prompt);
+    const std::string_view prompt = belvik::design::MessageFor(failure)->prompt;
+    prompts.insert(QString::fromUtf8(prompt.data(), static_cast<qsizetype>(prompt.size())));
   }
   return prompts;
 }
@@ -97,12 +97,12 @@ class HostileInputTest : public WindowTest {
     auto* result = ResultBox();
 
     for (const Example& example : kExamples) {
-      const belvik::ui::PaneRow& pane = Pane(example.menu);
+      const belvik::design::PaneDescription& pane = Pane(example.menu);
       Choose(pane);
       Fill(pane, example.texts);
       for (std::size_t k = 0; k < pane.boxes().size(); ++k) {
-        const char* hostile = pane.boxes()[k].name;
-        auto* edit = Control<QLineEdit>(hostile);
+        const QByteArray hostile = Name(pane.boxes()[k].box).toUtf8();
+        auto* edit = Control<QLineEdit>(pane.boxes()[k].box);
         Put(edit, text, way);
         // No box has a length limit: a long paste must reach the calculator whole.
         if (text.size() > 32767) QCOMPARE(edit->text(), text);
@@ -113,7 +113,7 @@ class HostileInputTest : public WindowTest {
         Calculate(pane);
         const qint64 elapsed = timer.elapsed();
 
-        const QByteArray where = QByteArray(pane.button) + " with " + hostile;
+        const QByteArray where = Name(pane.button).toUtf8() + " with " + hostile;
         QVERIFY2(elapsed < 1000, where + " took " + QByteArray::number(elapsed) + " ms");
         if (messages.shown.empty()) {
           QVERIFY2(!result->toPlainText().isEmpty(), where + ": neither result nor message");

@@ -5,23 +5,22 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "pane_geometry.h"
 #include "window_test.h"
 
-using belvik::ui::kPanes;
-using belvik::ui::PaneRow;
-using belvik::ui::TwipsRect;
+using belvik::design::kPanes;
+using belvik::design::PaneDescription;
+using belvik::design::TwipsRect;
 
-Q_DECLARE_METATYPE(belvik::ui::TwipsRect)
+Q_DECLARE_METATYPE(belvik::design::TwipsRect)
 
 namespace {
 
 // Every input box but the inflation box, which the pension pane resets.
 QStringList OwnInputBoxes() {
   QStringList boxes;
-  for (const PaneRow& pane : kPanes) {
-    for (const belvik::ui::PaneBox& box : pane.boxes()) {
-      if (box.name != belvik::ui::kInflationBox.name) boxes.append(box.name);
+  for (const PaneDescription& pane : kPanes) {
+    for (const belvik::design::PaneBox& box : pane.boxes()) {
+      if (box.box != belvik::design::kInflationBox.box) boxes.append(Name(box.box));
     }
   }
   return boxes;
@@ -51,9 +50,9 @@ class PaneSwitchTest : public WindowTest {
   void exampleClientAreaGeometry() {
     QFETCH(float, top);
     QFETCH(TwipsRect, resultBox);
-    const TwipsRect pane = belvik::ui::PaneRect({11880, 7200});
+    const TwipsRect pane = belvik::design::PaneRect({11880, 7200});
     QCOMPARE(pane, (TwipsRect{100, 500, 11680, 6500}));
-    QCOMPARE(belvik::ui::ResultBoxRect({pane.width, pane.height}, top), resultBox);
+    QCOMPARE(belvik::design::ResultBoxRect({pane.width, pane.height}, top), resultBox);
   }
 
   void windowLaysOutTheExampleClientArea_data() {
@@ -69,18 +68,20 @@ class PaneSwitchTest : public WindowTest {
     QFETCH(TwipsRect, resultBox);
     window().layOutFrames(ExampleClientArea(window()));
     Choose(Pane(menu));
-    for (const PaneRow& pane : kPanes) ExpectNear(Control(pane.frame), {100, 500, 11680, 6500});
+    for (const PaneDescription& pane : kPanes)
+      ExpectNear(Control(pane.frame), {100, 500, 11680, 6500});
     ExpectNear(ResultBox(), resultBox);
   }
 
   void switchFromEveryPaneToEveryPane_data() {
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("to");
-    for (const PaneRow& from : kPanes) {
-      for (const PaneRow& to : kPanes) {
-        const QString row = &from == &to ? QStringLiteral("%1 chosen again").arg(to.menu)
-                                         : QStringLiteral("%1 to %2").arg(from.menu, to.menu);
-        QTest::newRow(qPrintable(row)) << from.menu << to.menu;
+    for (const PaneDescription& from : kPanes) {
+      for (const PaneDescription& to : kPanes) {
+        const QString row = &from == &to
+                                ? QStringLiteral("%1 chosen again").arg(Name(to.menu))
+                                : QStringLiteral("%1 to %2").arg(Name(from.menu), Name(to.menu));
+        QTest::newRow(qPrintable(row)) << Name(from.menu) << Name(to.menu);
       }
     }
   }
@@ -97,7 +98,7 @@ class PaneSwitchTest : public WindowTest {
 
     Choose(Pane(to));
 
-    for (const PaneRow& pane : kPanes) {
+    for (const PaneDescription& pane : kPanes) {
       QCOMPARE(Control(pane.frame)->isVisible(), pane.menu == Pane(to).menu);
     }
     const bool inflationRow = to == "mnuYLJ" || to == "mnuPVIF";

@@ -12,11 +12,17 @@
 #include <QTest>
 #include <memory>
 
+#include "belvik/window_design.h"
 #include "fonts.h"
 #include "frmbelvik.h"
-#include "panes.h"
 #include "result_box.h"
 #include "window_probe.h"
+
+// The name of a control of the design, as a screen reader's check would look it up.
+inline QString Name(belvik::design::Control control) {
+  const std::string_view name = belvik::design::RowOf(control).name;
+  return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
 
 class WindowTest : public QObject {
   Q_OBJECT
@@ -34,24 +40,32 @@ class WindowTest : public QObject {
   }
   belvik::ui::ResultBox* ResultBox() const { return Control<belvik::ui::ResultBox>("txtJG"); }
 
-  // The pane of the menu command `menu` ("mnuDT", ...).
-  static const belvik::ui::PaneRow& Pane(const QString& menu) {
-    const belvik::ui::PaneRow* pane = belvik::ui::PaneChosenBy(menu.toStdString());
-    if (!pane) qFatal("no pane chosen by %s", qPrintable(menu));
-    return *pane;
+  template <typename T = QWidget>
+  T* Control(belvik::design::Control control) const {
+    return window_->control<T>(control);
   }
 
-  void Choose(const belvik::ui::PaneRow& pane) const { Control<QAction>(pane.menu)->trigger(); }
+  // The pane of the menu command `menu` ("mnuDT", ...).
+  static const belvik::design::PaneDescription& Pane(const QString& menu) {
+    for (const belvik::design::PaneDescription& pane : belvik::design::kPanes) {
+      if (Name(pane.menu) == menu) return pane;
+    }
+    qFatal("no pane chosen by %s", qPrintable(menu));
+  }
+
+  void Choose(const belvik::design::PaneDescription& pane) const {
+    Control<QAction>(pane.menu)->trigger();
+  }
 
   // Puts `texts` into the pane's boxes in the order its calculator reads them.
-  void Fill(const belvik::ui::PaneRow& pane, const QStringList& texts) const {
+  void Fill(const belvik::design::PaneDescription& pane, const QStringList& texts) const {
     for (qsizetype k = 0; k < texts.size(); ++k) {
-      Control<QLineEdit>(pane.boxes()[static_cast<std::size_t>(k)].name)->setText(texts[k]);
+      Control<QLineEdit>(pane.boxes()[static_cast<std::size_t>(k)].box)->setText(texts[k]);
     }
   }
 
   // Clicks the pane's 计算 button.
-  void Calculate(const belvik::ui::PaneRow& pane) const {
+  void Calculate(const belvik::design::PaneDescription& pane) const {
     QTest::mouseClick(Control(pane.button), Qt::LeftButton);
   }
 

@@ -1,0 +1,98 @@
+// What the result box's context menu offers beyond the designed window, toolkit-free: its
+// commands, and the texts of their dialogs, progress, failures and the chart window. Both
+// front-ends show these words; neither spells them itself.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace belvik::design {
+
+enum class ResultCommand : std::uint8_t {
+  Copy,
+  SelectAll,
+  CopyAsTable,
+  ExportCsv,
+  Print,
+  ExportPdf,
+  ShowChart,
+};
+
+struct ResultCommandRow {
+  ResultCommand id;
+  std::string_view caption;
+  bool needsFigures;     // enabled only while the box shows a result that has some
+  bool separatorBefore;  // a line above it in the menu
+};
+
+// In menu order.
+inline constexpr std::array<ResultCommandRow, 7> kResultCommands = {{
+    {ResultCommand::Copy, "复制", false, false},
+    {ResultCommand::SelectAll, "全选", false, false},
+    {ResultCommand::CopyAsTable, "复制为表格", true, true},
+    {ResultCommand::ExportCsv, "导出为 CSV 文件…", true, false},
+    {ResultCommand::Print, "打印…", true, false},
+    {ResultCommand::ExportPdf, "导出为 PDF…", true, false},
+    {ResultCommand::ShowChart, "显示图表…", true, false},
+}};
+
+constexpr const ResultCommandRow& RowOf(ResultCommand command) {
+  return kResultCommands[static_cast<std::size_t>(command)];
+}
+
+// A kind of file the user saves: the save dialog's caption, the type's name in its list of
+// types, and the name's extension.
+struct FileKind {
+  std::string_view dialogCaption;
+  std::string_view typeName;
+  std::string_view extension;
+};
+
+inline constexpr FileKind kCsvFile{"导出为 CSV 文件", "CSV 文件", "csv"};
+inline constexpr FileKind kPdfFile{"导出为 PDF", "PDF 文件", "pdf"};
+inline constexpr FileKind kPngChart{"保存图表", "PNG 图片", "png"};
+inline constexpr FileKind kSvgChart{"保存图表", "SVG 图片", "svg"};
+
+// A file that could not be saved: this, the file's path, a line break and the system's reason.
+inline constexpr std::string_view kSaveFailed = "文件未能保存：";
+
+inline constexpr std::string_view kPrintCaption = "打印";
+inline constexpr std::string_view kPrintFailed = "打印未能完成，请检查打印机后再试。";
+// A long print-out's progress: this and the page number text; its button cancels.
+inline constexpr std::string_view kPreparing = "正在生成";
+inline constexpr std::string_view kCancel = "取消";
+
+// The chart window.
+namespace chart_window {
+
+inline constexpr std::string_view kTitleAfterPane = " — 图表";  // after the pane's name
+inline constexpr std::string_view kLogarithmic = "对数刻度";
+inline constexpr std::string_view kLogarithmicHint =
+    "每一格是上一格的十倍，跨越许多个数量级的曲线也看得清；零和负数不画。";
+inline constexpr std::string_view kTodaysMoney = "按今天的钱";
+inline constexpr std::string_view kSave = "保存图表…";
+inline constexpr std::string_view kReadOutName = "读数：";  // before what the read-out says
+inline constexpr std::string_view kChartName = "图表：";    // before the series' names
+inline constexpr std::string_view kNamesSeparator = "、";
+inline constexpr std::string_view kNothingToDraw = "没有逐年的数可画";
+inline constexpr std::string_view kRightAxis = "（右轴）";  // after a right-axis series' name
+inline constexpr std::string_view kAxisUnit = "元";
+inline constexpr std::string_view kAnswerMark = "计算结果";  // beside the result's own point
+
+}  // namespace chart_window
+
+namespace checks {
+
+constexpr bool ResultCommandsInOrder() {
+  for (std::size_t k = 0; k < kResultCommands.size(); ++k) {
+    if (static_cast<std::size_t>(kResultCommands[k].id) != k) return false;
+  }
+  return true;
+}
+static_assert(ResultCommandsInOrder(), "kResultCommands must follow ResultCommand");
+
+}  // namespace checks
+
+}  // namespace belvik::design

@@ -1,0 +1,55 @@
+#include "calculation.h"
+
+#include <limits>
+
+namespace belvik {
+
+Run::Run(const CalculatorDescription& calculator, std::vector<std::string> inputs)
+    : calculator_(calculator), inputs_(std::move(inputs)) {
+  // A text that was never given counts as an empty box.
+  inputs_.resize(calculator.inputs.size());
+  values_.assign(inputs_.size(), std::numeric_limits<double>::quiet_NaN());
+}
+
+void Run::Stop(Failure failure) { throw detail::Stopped{failure}; }
+
+double Run::Read(std::size_t k) {
+  const std::string_view text = inputs_[k];
+  double value = 0;
+  switch (calculator_.inputs[k].reading) {
+    case Reading::Loose:
+      value = Take(NumberFromText(text));  // only a number beyond the double range stops it
+      break;
+    case Reading::StrictNumber:
+      value = Take(StrictNumberFromText(text));
+      break;
+    case Reading::StrictInt16:
+      value = Take(StrictInt16FromText(text));
+      break;
+  }
+  values_[k] = value;
+  return value;
+}
+
+void Run::MoveInto(Result& result) {
+  result.inputs = std::move(inputs_);
+  result.values = std::move(values_);
+}
+
+namespace detail {
+
+Result Finish(const CalculatorDescription& calculator, Failure failure, Run& run) {
+  Result result;
+  result.calculator = calculator.calculator;
+  result.failure = failure;
+  run.MoveInto(result);
+  const bool boxKept =
+      (calculator.write == BoxWrite::ClearedAfterCheck && failure == Failure::EmptyInput) ||
+      (calculator.write == BoxWrite::OnlyWhenFinished && failure != Failure::None);
+  if (!boxKept) run.text().MoveInto(result);
+  return result;
+}
+
+}  // namespace detail
+
+}  // namespace belvik

@@ -1,0 +1,61 @@
+#include "result_text.h"
+
+#include "belvik/number_writing.h"
+
+namespace belvik {
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+}  // namespace
+
+std::size_t ResultText::Write(std::string& out, std::initializer_list<Piece> pieces) {
+  std::size_t numbers = 0;
+  for (const Piece& piece : pieces) {
+    if (piece.form() == Piece::Form::Text) {
+      out += piece.text();
+      continue;
+    }
+    AppendForm(out, piece.number(), piece.form() == Piece::Form::Plain);
+    figures_.push_back(piece.number());
+    ++numbers;
+  }
+  return numbers;
+}
+
+void ResultText::AppendLine(std::initializer_list<Piece> pieces) {
+  Write(text_, pieces);
+  text_ += kLineEnd;
+}
+
+void ResultText::PutInFront(std::initializer_list<Piece> pieces) {
+  std::string line;
+  summaryCount_ = Write(line, pieces);
+  line += kLineEnd;
+  text_.insert(0, line);
+}
+
+void ResultText::WriteAlone(const Piece& number) {
+  text_.clear();
+  summaryCount_ = Write(text_, {number});
+}
+
+void ResultText::ReserveLines(double lines, std::size_t figuresPerLine) {
+  // Above every year line's length (up to four numbers of at most 24 characters each); pages
+  // of the room that stay unwritten are never touched, so being generous costs nothing.
+  constexpr std::size_t kLineRoom = 160;
+  constexpr std::size_t kSummaryFigures = 2;
+  if (lines >= 1 && lines <= kMaxScheduleYears) {
+    const auto count = static_cast<std::size_t>(lines);
+    text_.reserve((count + 1) * kLineRoom);
+    figures_.reserve(count * figuresPerLine + kSummaryFigures);
+  }
+}
+
+void ResultText::MoveInto(Result& result) {
+  result.text = std::move(text_);
+  result.figures = std::move(figures_);
+  result.summaryCount = summaryCount_;
+}
+
+}  // namespace belvik

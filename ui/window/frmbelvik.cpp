@@ -1,0 +1,364 @@
+#include "frmbelvik.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QIcon>
+#include <QImageReader>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <algorithm>
+#include <limits>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "belvik/calculate.h"
+#include "belvik/result_commands.h"
+#include "belvik/version.h"
+#include "chart_window.h"
+#include "first_paint_font.h"
+#include "fonts.h"
+#include "keystroke_filter.h"
+#include "outer_frame.h"
+#include "result_box.h"
+#include "result_print.h"
+#include "table_export.h"
+#include "twips.h"
+#include "utf8.h"
+
+namespace belvik::ui {
+namespace {
+
+using design::Control;
+using design::ControlRow;
+using design::Kind;
+using design::PaneDescription;
+
+// The sizes a title bar and a task bar ask for, from the icon theme's images that the package
+// installs; the five-image .ico is the Windows program file's. Read as PNG outright: a reader
+// that may detect the format asks every image plugin first, and loads each to ask.
+QIcon ProgramIcon() {
+  QIcon icon;
+  for (const int size : {16, 32, 48}) {
+    QImageReader reader(QStringLiteral(":/icon/%1x%1/apps/belvik.png").arg(size), "png");
+    reader.setAutoDetectImageFormat(false);
+    icon.addPixmap(QPixmap::fromImage(reader.read()));
+  }
+  return icon;
+}
+
+QString Caption() {
+  return QString::fromUtf8(version::kProductName) + u' ' +
+         QString::fromUtf8(version::kVersionText) + QStringLiteral(" by ") +
+         QString::fromUtf8(version::kLegalCopyright);
+}
+
+ResultBox* CreateResultBox(QWidget* parent) {
+  auto* box = new ResultBox(parent);
+  box->setReadOnly(true);
+  box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  box->setUndoRedoEnabled(false);
+  box->setTabChangesFocus(true);
+  box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // The serif face stands in for 宋体 in this box alone; reading it only for the first paint
+  // lets the window map without waiting for a second CJK face.
+  SetFontAtFirstPaint(box, box->viewport(), ResultFont());
+  return box;
+}
+
+QGroupBox* CreateFrame(const QString& caption, QWidget* parent) {
+  auto* frame = new QGroupBox(caption, parent);
+  // The caption sits on the frame's top line, as the pane rows expect: a style that puts the
+  // caption above the line moves the line down onto the first row of boxes.
+  frame->setStyleSheet(QStringLiteral(
+      "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 8px; }"
+      "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
+  return frame;
+}
+
+QLabel* CreateLabel(QWidget* parent) {
+  auto* label = new QLabel(parent);
+  label->setTextFormat(Qt::PlainText);
+  return label;
+}
+
+}  // namespace
+
+frmbelvik::frmbelvik(MessageBoxFn messageBox, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint),
+      messageBox_(std::move(messageBox)),
+      twipsPerPixel_(TwipsPerPixel(screen())) {
+  setObjectName(QStringLiteral("frmbelvik"));
+  setWindowIcon(ProgramIcon());
+  HoldInterfaceFont(this);
+  createControls();
+  nameForScreenReaders();
+  setTabOrderFromDesign();
+  connectCommands();
+  load();
+}
+
+QLineEdit* frmbelvik::box(Control control) const { return this->control<QLineEdit>(control); }
+
+ResultBox* frmbelvik::resultBox() const { return control<ResultBox>(Control::txtJG); }
+
+void frmbelvik::createControls() {
+  menuBar()->setNativeMenuBar(false);  // a global menu would take the row the client area lacks
+  auto* client = new QWidget(this);
+  setCentralWidget(client);
+
+  auto* amountRule = new KeystrokeFilter(design::KeystrokeRule::Amount, this);
+  auto* yearsRule = new KeystrokeFilter(design::KeystrokeRule::Years, this);
+  auto* resultRule = new KeystrokeFilter(design::KeystrokeRule::Result, this);
+
+  for (const ControlRow& row : design::kControls) {
+    const QString caption = Utf8(row.caption);
+    QObject*& made = controls_[design::IndexOf(row.id)];
+    if (row.kind == Kind::MenuCommand) {
+      made = menuBar()->addAction(caption);
+      made->setObjectName(Utf8(row.name));
+      continue;
+    }
+    // A frame comes before the controls it holds.
+    QWidget* parentWidget = row.parent ? control<QWidget>(*row.parent) : client;
+    QWidget* widget = nullptr;
+    switch (row.kind) {
+      case Kind::Frame:
+        widget = CreateFrame(caption, parentWidget);
+        break;
+      case Kind::Label: {
+        QLabel* label = CreateLabel(parentWidget);
+        label->setText(caption);
+        widget = label;
+        break;
+      }
+      case Kind::AmountBox:
+      case Kind::YearsBox: {
+        auto* edit = new QLineEdit(caption, parentWidget);
+        // An 18-pixel box leaves the CJK face less height than its line; one pixel of top
+        // margin centres the digits instead of letting them ride up against the border.
+        edit->setTextMargins(0, 1, 0, 0);
+        // No box has a length limit: Qt's default of 32767 would cut a pasted number short
+        // and the calculator would read a different value than the one pasted.
+        edit->setMaxLength(std::numeric_limits<int>::max());
+        edit->installEventFilter(row.kind == Kind::AmountBox ? amountRule : yearsRule);
+        widget = edit;
+        break;
+      }
+      case Kind::ResultBox: {
+        ResultBox* result = CreateResultBox(parentWidget);
+        result->installEventFilter(resultRule);
+        result->showText(caption);
+        widget = result;
+        break;
+      }
+      case Kind::Button: {
+        auto* button = new QPushButton(caption, parentWidget);
+        // Only a dialog's buttons take Enter in Qt; desktop users expect it of any focused one.
+        button->setAutoDefault(true);
+        widget = button;
+        break;
+      }
+      case Kind::MenuCommand:
+        break;
+    }
+    widget->setObjectName(Utf8(row.name));
+    widget->setGeometry(ToPixels(row.rect, twipsPerPixel_));
+    made = widget;
+  }
+}
+
+void frmbelvik::nameForScreenReaders() {
+  for (const PaneDescription& pane : design::kPanes) {
+    for (const design::PaneBox& each : pane.boxes()) {
+      auto* label = control<QLabel>(each.label);
+      label->setBuddy(box(each.box));
+      box(each.box)->setAccessibleName(label->text());
+      box(each.box)->setToolTip(Utf8(each.hint));
+    }
+    control<QWidget>(pane.button)->setAccessibleName(Utf8(pane.buttonName));
+  }
+  resultBox()->setAccessibleName(Utf8(design::kResultBoxName));
+}
+
+void frmbelvik::setTabOrderFromDesign() {
+  std::vector<const ControlRow*> rows;
+  for (const ControlRow& row : design::kControls) {
+    if (design::TakesFocus(row.kind)) rows.push_back(&row);
+  }
+  std::sort(rows.begin(), rows.end(),
+            [](const ControlRow* a, const ControlRow* b) { return a->tabIndex < b->tabIndex; });
+  for (std::size_t k = 1; k < rows.size(); ++k) {
+    QWidget::setTabOrder(control<QWidget>(rows[k - 1]->id), control<QWidget>(rows[k]->id));
+  }
+}
+
+void frmbelvik::connectCommands() {
+  for (const PaneDescription& pane : design::kPanes) {
+    connect(control<QAction>(pane.menu), &QAction::triggered, this,
+            [this, &pane] { choosePane(pane); });
+    connect(control<QPushButton>(pane.button), &QPushButton::clicked, this,
+            [this, &pane] { calculate(pane); });
+  }
+  ResultBox* result = resultBox();
+  result->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(result, &QWidget::customContextMenuRequested, this, [this, result](const QPoint& at) {
+    // Deleted only once exec() has returned: a command runs while the menu is still handling the
+    // click or key that chose it, and the dialogs and progress of an export run event loops that
+    // would delete a menu closed with WA_DeleteOnClose under it.
+    const std::unique_ptr<QMenu> menu(createResultMenu());
+    menu->exec(result->viewport()->mapToGlobal(at));
+  });
+}
+
+QMenu* frmbelvik::createResultMenu() {
+  ResultBox* result = resultBox();
+  auto* menu = new QMenu(result);
+  // A command chosen by a screen reader's action triggers it without the click or key that
+  // would close the menu.
+  connect(menu, &QMenu::triggered, menu, &QWidget::close);
+  for (const design::ResultCommandRow& row : design::kResultCommands) {
+    if (row.separatorBefore) menu->addSeparator();
+    QAction* action = menu->addAction(Utf8(row.caption));
+    switch (row.id) {
+      case design::ResultCommand::Copy:
+        connect(action, &QAction::triggered, result, &ResultBox::copy);
+        action->setShortcut(QKeySequence::Copy);
+        action->setEnabled(result->textCursor().hasSelection());
+        continue;
+      case design::ResultCommand::SelectAll:
+        connect(action, &QAction::triggered, result, &ResultBox::selectAll);
+        action->setShortcut(QKeySequence::SelectAll);
+        continue;
+      default:
+        break;
+    }
+    // Each command works on the result as it is when the menu opens.
+    action->setEnabled(shown_ && (!row.needsFigures || shown_->HasFigures()));
+    // Queued, so the command's dialogs open after the menu has closed, and whoever chose the
+    // command (a click, a key, a screen reader's action) gets its answer first.
+    connect(
+        action, &QAction::triggered, this,
+        [this, command = row.id] {
+          if (shown_) runResultCommand(command, *shown_);
+        },
+        Qt::QueuedConnection);
+  }
+  return menu;
+}
+
+void frmbelvik::runResultCommand(design::ResultCommand command, const ShownResult& shown) {
+  switch (command) {
+    case design::ResultCommand::CopyAsTable:
+      CopyAsTable(shown);
+      break;
+    case design::ResultCommand::ExportCsv:
+      ExportCsv(shown, chooseFile_, messageBox_);
+      break;
+    case design::ResultCommand::Print:
+      PrintResult(this, shown, messageBox_);
+      break;
+    case design::ResultCommand::ExportPdf:
+      ExportPdf(this, shown, chooseFile_, messageBox_);
+      break;
+    case design::ResultCommand::ShowChart:
+      ShowChart(this, shown, chooseFile_, messageBox_);
+      break;
+    case design::ResultCommand::Copy:
+    case design::ResultCommand::SelectAll:
+      break;
+  }
+}
+
+void frmbelvik::load() {
+  setWindowTitle(Caption());
+
+  const QSize outer(kOuterWidthPixels, ToPixels(design::kOuterHeightTwips, twipsPerPixel_));
+  new OuterFrame(this, outer, [this] { layOutFrames(centralWidget()->size()); });
+  choosePane(design::kPanes.front());
+}
+
+void frmbelvik::layOutFrames(QSize client) {
+  const QRect rect = ToPixels(design::PaneRect(ToTwips(client, twipsPerPixel_)), twipsPerPixel_);
+  for (const PaneDescription& pane : design::kPanes) {
+    QWidget* frame = control<QWidget>(pane.frame);
+    frame->setGeometry(rect);
+    if (!frame->isHidden()) placeResultBox(pane);
+  }
+}
+
+void frmbelvik::placeResultBox(const PaneDescription& pane) {
+  // All four frames share the pane rectangle, so the chosen one's size is every frame's.
+  const TwipsSize paneSize = ToTwips(control<QWidget>(pane.frame)->size(), twipsPerPixel_);
+  resultBox()->setGeometry(
+      ToPixels(design::ResultBoxRect(paneSize, pane.resultTop), twipsPerPixel_));
+}
+
+void frmbelvik::choosePane(const PaneDescription& pane) {
+  QLineEdit* inflationBox = box(design::kInflationBox.box);
+  auto* inflationLabel = control<QLabel>(design::kInflationBox.label);
+  if (pane.resetsInflation) inflationBox->setText(Utf8(design::kDefaultInflation));
+  inflationLabel->setVisible(pane.inflationRow);
+  inflationBox->setVisible(pane.inflationRow);
+
+  shown_.reset();
+  resultBox()->showText(Utf8(design::kResultPlaceholder));
+
+  for (const PaneDescription& each : design::kPanes) {
+    control<QWidget>(each.frame)->setVisible(&each == &pane);
+  }
+
+  QWidget* frame = control<QWidget>(pane.frame);
+  if (pane.explainsItself)
+    control<QLabel>(Control::Label15)->setText(Utf8(design::kPresentValueHelp));
+  // Captions fit their text once their pane shows: sizing every pane's captions at start-up
+  // would read the glyph data of text nobody sees yet.
+  for (QLabel* label : frame->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+    label->adjustSize();
+  }
+  if (pane.inflationRow) inflationLabel->adjustSize();
+
+  placeResultBox(pane);
+}
+
+void frmbelvik::calculate(const PaneDescription& pane) {
+  std::vector<std::string> inputs;
+  for (const design::PaneBox& each : pane.boxes()) {
+    inputs.push_back(box(each.box)->text().toStdString());
+  }
+  present(pane, {Calculate(pane.calculator, inputs),
+                 box(design::kInflationBox.box)->text().toStdString()});
+}
+
+void frmbelvik::present(const PaneDescription& pane, ShownResult shown) {
+  const Failure failure = shown.result.failure;
+  if (shown.result.text) {
+    resultBox()->showText(QString::fromStdString(*shown.result.text));
+    shown_ = std::move(shown);
+  }
+  if (const std::optional<design::Message> message = design::MessageFor(failure)) {
+    Tell(messageBox_, *message);
+  }
+  // The message does not say which box is empty; the cursor then waits in the first one.
+  if (failure == Failure::EmptyInput) {
+    for (const design::PaneBox& each : pane.boxes()) {
+      if (box(each.box)->text().isEmpty()) {
+        box(each.box)->setFocus();
+        break;
+      }
+    }
+  }
+}
+
+}  // namespace belvik::ui

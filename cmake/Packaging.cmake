@@ -47,7 +47,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The interface is Chinese; without a CJK font every caption would be boxes, and without Qt's
-# translations the message boxes' buttons and the context menus would be English. Print-outs
-# use WenQuanYi Micro Hei, whose PDF text copies back as written.
+# translations the message boxes' buttons and the context menus would be English. fonts-noto-cjk
+# holds the serif Noto Serif CJK SC as well as the sans faces, so the result box gets its Song
+# face from it too. Print-outs use WenQuanYi Micro Hei, whose PDF text copies back as written.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk, fonts-wqy-microhei, qt6-translations-l10n")
 include(CPack)

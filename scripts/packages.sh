@@ -3,8 +3,9 @@
 belvik_build_packages=(cmake ninja-build g++ libgtest-dev python3
   # The reference power of the engine's checks: arbitrary precision (test only).
   python3-mpmath
-  # The window: Qt Widgets and Qt Test, Qt SVG for saving charts, and a Chinese face for every
-  # caption.
+  # The window: Qt Widgets and Qt Test, Qt SVG for saving charts, and the Chinese faces: Noto
+  # Sans CJK for every caption and Noto Serif CJK SC, the result box's Song face, both in
+  # fonts-noto-cjk.
   qt6-base-dev qt6-svg-dev fonts-noto-cjk
   # Qt's own texts in Chinese: message-box buttons, context menus, dialogs.
   qt6-translations-l10n

@@ -19,7 +19,7 @@
 #include <utility>
 #include <vector>
 
-#include "belvik/calculate.h"
+#include "belvik/calculators.h"
 #include "belvik/result_commands.h"
 #include "belvik/version.h"
 #include "chart_window.h"

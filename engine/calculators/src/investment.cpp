@@ -38,7 +38,12 @@ void InvestSchedule(double monthlyAmount, double increase, double annualReturn, 
 }  // namespace
 
 Result CalculateInvestment(const InvestmentTexts& texts) {
-  return RunCalculator(kCalculator, ListOf<kCalculator>(texts), [](Run& run) {
+  return CalculateFrom<kCalculator>(ViewsOf<kCalculator>(texts));
+}
+
+template <>
+Result CalculateFrom<kCalculator>(std::span<const std::string_view> texts) {
+  return RunCalculator(kCalculator, {texts.begin(), texts.end()}, [](Run& run) {
     const double monthlyAmount = run.Read(kMonthlyAmount);
     const double increasePercent = run.Read(kYearlyIncrease);
     const double returnPercent = run.Read(kAnnualReturn);

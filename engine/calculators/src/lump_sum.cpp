@@ -17,7 +17,12 @@ constexpr std::size_t kYears = InputIndex(kCalculator, "years");
 }  // namespace
 
 Result CalculateLumpSum(const LumpSumTexts& texts) {
-  return RunCalculator(kCalculator, ListOf<kCalculator>(texts), [](Run& run) {
+  return CalculateFrom<kCalculator>(ViewsOf<kCalculator>(texts));
+}
+
+template <>
+Result CalculateFrom<kCalculator>(std::span<const std::string_view> texts) {
+  return RunCalculator(kCalculator, {texts.begin(), texts.end()}, [](Run& run) {
     const double years = run.Read(kYears);
     Run::CapYears(years);
     double fv = 0;

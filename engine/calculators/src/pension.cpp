@@ -58,7 +58,12 @@ void PensionSchedule(double monthlyCost, double inflationPercent, std::int16_t p
 }  // namespace
 
 Result CalculatePension(const PensionTexts& texts) {
-  return RunCalculator(kCalculator, ListOf<kCalculator>(texts), [](Run& run) {
+  return CalculateFrom<kCalculator>(ViewsOf<kCalculator>(texts));
+}
+
+template <>
+Result CalculateFrom<kCalculator>(std::span<const std::string_view> texts) {
+  return RunCalculator(kCalculator, {texts.begin(), texts.end()}, [](Run& run) {
     // Read in this order; the first failure stops with the box already emptied.
     const std::int16_t retirementAge = ReadInt16(run, kRetirementAge);
     const std::int16_t currentAge = ReadInt16(run, kCurrentAge);

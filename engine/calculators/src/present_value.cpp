@@ -16,7 +16,12 @@ constexpr std::size_t kYears = InputIndex(kCalculator, "years");
 }  // namespace
 
 Result CalculatePresentValue(const PresentValueTexts& texts) {
-  return RunCalculator(kCalculator, ListOf<kCalculator>(texts), [](Run& run) {
+  return CalculateFrom<kCalculator>(ViewsOf<kCalculator>(texts));
+}
+
+template <>
+Result CalculateFrom<kCalculator>(std::span<const std::string_view> texts) {
+  return RunCalculator(kCalculator, {texts.begin(), texts.end()}, [](Run& run) {
     const double amount = run.Read(kAmount);
     const double ratePercent = run.Read(kRate);
     const double years = run.Read(kYears);

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "belvik/calculate.h"
+#include "belvik/calculators.h"
 #include "row_name.h"
 
 namespace belvik {

@@ -1,15 +1,17 @@
-// Any calculator, chosen at run time.
+// A calculator's entry point by its place in the Calculator enum, so that code choosing the
+// calculator at run time needs no list of them.
 #pragma once
 
 #include <span>
-#include <string>
+#include <string_view>
 
 #include "belvik/result.h"
 
 namespace belvik {
 
-// Runs `calculator` on its input texts given in the order of its description's inputs; a
-// missing text counts as an empty box.
-Result Calculate(Calculator calculator, std::span<const std::string> texts);
+// Calculator `calculator` on its input texts in the order of its description's inputs, a missing
+// text counting as an empty box. Each calculator's header declares its own.
+template <Calculator calculator>
+Result CalculateFrom(std::span<const std::string_view> texts);
 
 }  // namespace belvik

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "belvik/calculate.h"
 #include "belvik/result.h"
 
 namespace belvik {
@@ -16,5 +17,8 @@ struct InvestmentTexts {
 
 // A summary line, then one line per year. An empty box leaves the box.
 Result CalculateInvestment(const InvestmentTexts& texts);
+
+template <>
+Result CalculateFrom<Calculator::Investment>(std::span<const std::string_view> texts);
 
 }  // namespace belvik

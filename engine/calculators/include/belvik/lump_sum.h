@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "belvik/calculate.h"
 #include "belvik/result.h"
 
 namespace belvik {
@@ -15,5 +16,8 @@ struct LumpSumTexts {
 
 // The box is emptied before anything else, even when a box is empty.
 Result CalculateLumpSum(const LumpSumTexts& texts);
+
+template <>
+Result CalculateFrom<Calculator::LumpSum>(std::span<const std::string_view> texts);
 
 }  // namespace belvik

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "belvik/calculate.h"
 #include "belvik/result.h"
 
 namespace belvik {
@@ -18,5 +19,8 @@ struct PensionTexts {
 // A summary line, then one line per retirement year. Every text is read strictly
 // (TypeMismatch, Overflow); an empty box leaves the box.
 Result CalculatePension(const PensionTexts& texts);
+
+template <>
+Result CalculateFrom<Calculator::Pension>(std::span<const std::string_view> texts);
 
 }  // namespace belvik

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "belvik/calculate.h"
 #include "belvik/result.h"
 
 namespace belvik {
@@ -15,5 +16,8 @@ struct PresentValueTexts {
 
 // The one number alone, no line end. Any failure leaves the box.
 Result CalculatePresentValue(const PresentValueTexts& texts);
+
+template <>
+Result CalculateFrom<Calculator::PresentValue>(std::span<const std::string_view> texts);
 
 }  // namespace belvik

@@ -24,6 +24,9 @@ enum class Calculator {
 
 inline constexpr std::size_t kCalculatorCount = 4;
 
+// The most inputs any calculator reads.
+inline constexpr std::size_t kMaxInputs = 5;
+
 // How an input's text becomes a number.
 enum class Reading {
   Loose,         // NumberFromText: the longest leading number, 0 when there is none
@@ -280,7 +283,7 @@ constexpr bool Consistent() {
   for (std::size_t k = 0; k < kCalculators.size(); ++k) {
     const CalculatorDescription& d = kCalculators[k];
     if (static_cast<std::size_t>(d.calculator) != k) return false;
-    if (d.figuresPerLine > d.columns.size()) return false;
+    if (d.inputs.size() > kMaxInputs || d.figuresPerLine > d.columns.size()) return false;
     for (const std::size_t column : d.summaryColumns) {
       if (column >= d.columns.size()) return false;
     }

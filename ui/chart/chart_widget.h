@@ -4,16 +4,12 @@
 // size, scale or chart, so painting costs the width of the plot, not the length of the schedule.
 #pragma once
 
-#include <QPolygonF>
-#include <QRectF>
 #include <QString>
-#include <QStringList>
 #include <QWidget>
 #include <cstddef>
 #include <optional>
-#include <vector>
 
-#include "belvik/chart_axis.h"
+#include "belvik/chart_layout.h"
 #include "belvik/chart_series.h"
 
 namespace belvik::ui {
@@ -44,38 +40,20 @@ class ChartWidget : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  struct Scale {
-    ChartAxis axis;
-    QStringList labels;  // one per tick
-  };
-  // Everything that depends on the size, the scale and the chart, made once for many paints.
-  struct Layout {
-    QRectF plot;
-    Scale x;
-    Scale left;
-    std::optional<Scale> right;
-    std::vector<double> across;                 // each point's year as a fraction of the width
-    std::vector<std::vector<QPolygonF>> lines;  // per series, broken where it has no figure
-  };
-
-  static Scale Labelled(ChartAxis axis);
-  const Layout& layout() const;
-  Layout makeLayout() const;
-  Scale makeScale(bool rightAxis, int maxTicks) const;
-  const ChartAxis& axisOf(const Layout& layout, const ChartSeries& series) const;
-  QPointF at(const Layout& layout, double across, double up) const;
+  const ChartLayout& layout() const;
   void choose(std::size_t point);
 
-  void paintAxes(QPainter& painter, const Layout& layout) const;
-  void paintLegend(QPainter& painter, const Layout& layout) const;
-  void paintCurves(QPainter& painter, const Layout& layout) const;
-  void paintChosen(QPainter& painter, const Layout& layout) const;
-  void paintAnswer(QPainter& painter, const Layout& layout) const;
+  void paintAxes(QPainter& painter, const ChartLayout& layout) const;
+  void paintLegend(QPainter& painter, const ChartLayout& layout) const;
+  void paintCurves(QPainter& painter, const ChartLayout& layout) const;
+  void paintChosen(QPainter& painter, const ChartLayout& layout) const;
+  void paintAnswer(QPainter& painter, const ChartLayout& layout) const;
 
   Chart chart_;
   bool logarithmic_ = false;
   std::size_t chosen_ = 0;
-  mutable std::optional<Layout> layout_;
+  // Made once for many paints; dropped on a change of size, scale or chart.
+  mutable std::optional<ChartLayout> layout_;
 };
 
 }  // namespace belvik::ui

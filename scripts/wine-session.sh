@@ -3,7 +3,8 @@
 # stops the prefix's Wine server afterwards, so nothing is left running. A new prefix is set up
 # first: no offer to install Mono or Gecko; Chinese faces for the names Windows programs ask for
 # (宋体 for the result box, MS Shell Dlg for captions, menus and message boxes); Wine drawing the
-# window frames itself, as no window manager runs; and no menu entries written outside the prefix.
+# window frames itself, as no window manager runs, with the face of their buttons; and no menu
+# entries written outside the prefix.
 # BELVIK_DPI sets the display's pixel density (96 unless given).
 # Usage: wine-session.sh COMMAND...
 set -euo pipefail
@@ -21,6 +22,9 @@ if [ ! -f "$WINEPREFIX/belvik-prefix" ]; then
   for face in "MS Shell Dlg" "MS Shell Dlg 2" "Microsoft YaHei" "Microsoft YaHei UI"; do
     "$wine" reg add "$substitutes" /v "$face" /d "Noto Sans CJK SC" /f >/dev/null
   done
+  # Wine draws the frames' buttons in its Marlett face, which Debian's Wine does not find
+  # among its own fonts.
+  cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
   "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
   "$wine" reg add 'HKCU\Software\Wine\DllOverrides' /v winemenubuilder.exe /d "" /f >/dev/null
   touch "$WINEPREFIX/belvik-prefix"

@@ -40,21 +40,21 @@ struct Density {
 
 using Geometry = CaseTest<std::pair<Density, cases::PlacementCase>>;
 
-// The window as laid out at a density: 800 pixels by 8000 twips outside; every frame on the pane
+// The window as laid out at a density: 12000 by 8000 twips outside; every frame on the pane
 // rectangle of the client area; every control of the pane where the design puts it in its
 // frame (labels sized to their text); the result box where the pane puts it.
 TEST_P(Geometry, InTwipsAsDesigned) {
   const auto& [density, row] = GetParam();
   RECT outer{};
   GetWindowRect(Window(), &outer);
-  const RECT suggested{outer.left, outer.top, outer.left + 1200, outer.top + 800};
+  const RECT suggested{outer.left, outer.top, outer.left + 1200, outer.top + 800};  // unused size
   SendMessageW(Window(), WM_DPICHANGED, MAKEWPARAM(density.dpi, density.dpi),
                reinterpret_cast<LPARAM>(&suggested));
   Choose(row.menu);
   const float perPixel = density.twipsPerPixel;
 
   GetWindowRect(Window(), &outer);
-  EXPECT_EQ(outer.right - outer.left, 800);
+  EXPECT_EQ(outer.right - outer.left, belvik::design::RoundToPixels(12000, perPixel));
   EXPECT_EQ(outer.bottom - outer.top, belvik::design::RoundToPixels(8000, perPixel));
   RECT client{};
   GetClientRect(Window(), &client);

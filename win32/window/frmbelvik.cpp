@@ -90,9 +90,9 @@ frmbelvik::frmbelvik(MessageBoxFn messageBox) : messageBox_(std::move(messageBox
   monitor.cbSize = sizeof monitor;
   GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
   const RECT& screen = monitor.rcMonitor;
-  const int outerHeight = design::RoundToPixels(design::kOuterHeightTwips, twipsPerPixel());
-  size({screen.left + (screen.right - screen.left - design::kOuterWidthPixels) / 2,
-        screen.top + (screen.bottom - screen.top - outerHeight) / 2});
+  const SIZE outer = outerSize();
+  size({screen.left + (screen.right - screen.left - outer.cx) / 2,
+        screen.top + (screen.bottom - screen.top - outer.cy) / 2});
   choosePane(design::kPanes.front());
 }
 
@@ -141,9 +141,14 @@ void frmbelvik::useFonts() {
   }
 }
 
+SIZE frmbelvik::outerSize() const {
+  return {design::RoundToPixels(design::kOuterWidthTwips, twipsPerPixel()),
+          design::RoundToPixels(design::kOuterHeightTwips, twipsPerPixel())};
+}
+
 void frmbelvik::size(POINT origin) {
-  SetWindowPos(window_, nullptr, origin.x, origin.y, design::kOuterWidthPixels,
-               design::RoundToPixels(design::kOuterHeightTwips, twipsPerPixel()),
+  const SIZE outer = outerSize();
+  SetWindowPos(window_, nullptr, origin.x, origin.y, outer.cx, outer.cy,
                SWP_NOZORDER | SWP_NOACTIVATE);
   layOut();
 }
@@ -270,7 +275,7 @@ void frmbelvik::changeDpi(UINT dpi, const RECT& suggested) {
   dpi_ = dpi;
   fonts_ = std::make_unique<WindowFonts>(dpi_);
   useFonts();
-  // Still 800 pixels wide and 8000 twips high: the window keeps only the suggested place.
+  // The same size in twips at the new density: the window keeps only the suggested place.
   size({suggested.left, suggested.top});
 }
 

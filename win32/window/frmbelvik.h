@@ -18,7 +18,7 @@ class frmbelvik {
   static constexpr wchar_t kClassName[] = L"frmbelvik";
 
   // Creates every control, then loads: caption from the version record, an outer size of 800
-  // pixels by 8000 twips centred on the screen, frames on one rectangle, the
+  // pixels (of 96 DPI) by 8000 twips centred on the screen, frames on one rectangle, the
   // periodic-investment pane. The window stays hidden until show().
   explicit frmbelvik(MessageBoxFn messageBox = ShowMessageBox);
   // Destroys the window unless the user has closed it.
@@ -37,6 +37,8 @@ class frmbelvik {
 
   void createControls();
   void useFonts();
+  // 800 pixels of 96 DPI wide and 8000 twips high, frame and menu bar included.
+  SIZE outerSize() const;
   void size(POINT origin);
   void layOut();
   void fitLabel(design::Control label);

@@ -8,8 +8,8 @@
 
 namespace belvik::win32::Modbelvik {
 
-// On a screen `screenWidth` pixels wide: shows the window and returns it, or, when the screen is
-// narrower than the window's 800 pixels, shows the refusal and returns nullptr.
+// On a screen `screenWidth` pixels of 96 DPI wide: shows the window and returns it, or, when the
+// screen is narrower than the window's 800 pixels, shows the refusal and returns nullptr.
 std::unique_ptr<frmbelvik> Main(int screenWidth, const MessageBoxFn& messageBox);
 
 // Runs the window until the user closes it, with Tab, Shift+Tab and Enter as in a dialog;

@@ -321,11 +321,15 @@ constexpr std::array<std::string_view, 5> PrintLabelsOf(const PaneDescription& p
 
 // ---- Sizes and places ---------------------------------------------------------------------
 
-// The window's outer width at every pixel density; start-up refuses narrower screens.
-inline constexpr int kOuterWidthPixels = 800;
-inline constexpr float kOuterHeightTwips = 8000;
-
 inline constexpr float kTwipsPerInch = 1440;
+
+// The window's outer width; start-up refuses narrower screens. Pixels of the 96 DPI the design
+// was drawn at: on a denser screen the window keeps its width in twips, as every control keeps
+// its rectangle.
+inline constexpr int kOuterWidthPixels = 800;
+inline constexpr float kDesignDotsPerInch = 96;
+inline constexpr float kOuterWidthTwips = kOuterWidthPixels * kTwipsPerInch / kDesignDotsPerInch;
+inline constexpr float kOuterHeightTwips = 8000;
 
 // 1440 divided by the horizontal pixel density: 15 at 96 DPI, 12 at 120, 10 at 144.
 constexpr float TwipsPerPixel(float dotsPerInch) { return kTwipsPerInch / dotsPerInch; }

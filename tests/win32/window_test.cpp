@@ -100,27 +100,6 @@ INSTANTIATE_TEST_SUITE_P(Window, Geometry, testing::ValuesIn(AtEveryDensity()),
                                   "_at_" + std::to_string(row.param.first.dpi);
                          });
 
-TEST_F(WindowTest, EveryControlHasItsFixedIdAndWindowClass) {
-  for (const ControlRow& row : belvik::design::kControls) {
-    if (row.kind == Kind::MenuCommand) continue;
-    wchar_t name[32] = {};
-    GetClassNameW(Get(row.id), name, 32);
-    const std::wstring_view expected =
-        row.kind == Kind::Label                                            ? L"Static"
-        : belvik::design::TakesFocus(row.kind) && row.kind != Kind::Button ? L"Edit"
-                                                                           : L"Button";
-    EXPECT_EQ(std::wstring_view(name), expected) << row.name;
-  }
-  HMENU bar = GetMenu(Window());
-  ASSERT_EQ(GetMenuItemCount(bar), 4);
-  for (int k = 0; k < 4; ++k) {
-    EXPECT_EQ(GetMenuItemID(bar, k), static_cast<UINT>(701 + k));
-  }
-  wchar_t className[32] = {};
-  GetClassNameW(Window(), className, 32);
-  EXPECT_EQ(std::wstring_view(className), L"frmbelvik");
-}
-
 TEST_F(WindowTest, CaptionComesFromTheVersionRecord) {
   EXPECT_EQ(belvik::win32::Utf8(belvik::win32::TextOf(Window())),
             "Fenmoor beta 1.0.6 by © 2026 Fenmoor 开发组");

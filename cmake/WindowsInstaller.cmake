@@ -3,12 +3,9 @@
 # the language it is told the build machine uses, and writes no code page into the database;
 # msibuild then stamps GB2312 (936) on it, so Windows Installer reads them right whatever the
 # installing machine's own code page.
-find_program(BELVIK_WIXL wixl)
-find_program(BELVIK_MSIBUILD msibuild)
-if(NOT BELVIK_WIXL OR NOT BELVIK_MSIBUILD)
-  message(STATUS "wixl or msibuild not found: no MSI (scripts/setup.sh windows installs msitools)")
-  return()
-endif()
+# scripts/setup.sh windows installs both.
+find_program(BELVIK_WIXL wixl REQUIRED)
+find_program(BELVIK_MSIBUILD msibuild REQUIRED)
 
 set(BELVIK_MSI ${PROJECT_BINARY_DIR}/belvik-${PROJECT_VERSION}.msi)
 set(installer ${PROJECT_SOURCE_DIR}/resources/windows)

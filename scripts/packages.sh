@@ -21,10 +21,9 @@ belvik_build_packages=(cmake ninja-build g++ libgtest-dev python3
 # scripts/test-windows.sh: the engine and the Windows window cross-built for 64-bit Windows with
 # static runtimes, GoogleTest from its sources, and Wine to run the programs; the window on a
 # virtual display in Wine's own fonts (caption buttons) and a Chinese face for its texts; the
-# MSI built with wixl; screenshots of the window.
+# MSI built with wixl and msibuild.
 belvik_windows_packages=(cmake ninja-build python3 python3-mpmath g++-mingw-w64-x86-64-posix
-  binutils-mingw-w64-x86-64 googletest wine64 fonts-wine fonts-noto-cjk xvfb xauth wixl
-  imagemagick)
+  binutils-mingw-w64-x86-64 googletest wine64 fonts-wine fonts-noto-cjk xvfb xauth wixl msitools)
 
 # scripts/screenshots.sh only: the window on a virtual display, driven over the accessibility
 # bus, and a way to capture it.

@@ -112,6 +112,7 @@ void frmbelvik::createControls() {
   for (const Control id : StackingOrder()) {
     const ControlRow& row = design::RowOf(id);
     HWND made = CreateControl(row, window_);
+    // Behind every control made before it: front to back is the order Tab follows.
     SetWindowPos(made, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     switch (row.kind) {
       case Kind::AmountBox:

@@ -19,10 +19,12 @@ belvik_build_packages=(cmake ninja-build g++ libgtest-dev python3
   # and through the clipboard, and its outer size measured bare and under a window manager.
   xvfb xauth xdotool xclip dbus-daemon at-spi2-core python3-pyatspi x11-utils openbox)
 
-# scripts/test-windows.sh: the engine cross-built for 64-bit Windows with static runtimes,
-# GoogleTest from its sources, and Wine to run the programs.
+# scripts/test-windows.sh: the engine and the Windows window cross-built for 64-bit Windows with
+# static runtimes, GoogleTest from its sources, and Wine to run the programs; the window on a
+# virtual display in Wine's own fonts (caption buttons) and a Chinese face for its texts; the
+# MSI built with wixl and msibuild.
 belvik_windows_packages=(cmake ninja-build python3 python3-mpmath g++-mingw-w64-x86-64-posix
-  binutils-mingw-w64-x86-64 googletest wine64)
+  binutils-mingw-w64-x86-64 googletest wine64 fonts-wine fonts-noto-cjk xvfb xauth wixl msitools)
 
 # scripts/screenshots.sh only: the window on a virtual display, driven over the accessibility
 # bus, and a way to capture it.

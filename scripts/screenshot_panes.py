@@ -13,17 +13,10 @@ import pyatspi
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), '..', 'tests', 'e2e'))
 from atspi_window import Window, application, click, panes, wait  # noqa: E402
+from screenshot_samples import SHOTS  # noqa: E402
 
 BELVIK, PANE_TABLE, OUT = sys.argv[1:4]
 
-# File name, menu command, the box texts in the order the calculator reads them, and how far into
-# the chart window (pixels from its left) the pointer rests for the read-out.
-SHOTS = [
-    ('periodic-investment', 'mnuDT', ['500', '5', '8', '10'], 560),
-    ('pension-need', 'mnuYLJ', ['3', '3000', '8', '35', '60'], 420),
-    ('present-value', 'mnuPVIF', ['4', '10000', '10'], 400),
-    ('lump-sum', 'munFVIF', ['10000', '6', '5'], 500),
-]
 CHARTS = {'periodic-investment': 'chart-investment', 'pension-need': 'chart-pension',
           'present-value': 'chart-present-value', 'lump-sum': 'chart-lump-sum'}
 

@@ -19,43 +19,14 @@ class AccessibilityTest : public WindowTest {
   }
 
  private slots:
-  void controlsAreNamedForWhatTheyDo_data() {
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("role");
-    const int edit = QAccessible::EditableText;
-    const int button = QAccessible::Button;
-    QTest::newRow("inflation box by its label") << "txtJE(0)"
-                                                << "年平均通货膨胀率(%)：" << edit;
-    QTest::newRow("living cost box by its label") << "txtJE(1)"
-                                                  << "我每月需要生活费（按现值）：" << edit;
-    QTest::newRow("retirement age box by its label") << "txtYear(2)"
-                                                     << "退休年龄：" << edit;
-    QTest::newRow("sentence years box by the words after it") << "txtYear(3)"
-                                                              << "年后" << edit;
-    QTest::newRow("sentence amount box by the words after it")
-        << "txtJE(2)"
-        << "元，相当于现在的多少钱？" << edit;
-    QTest::newRow("return box without a colon") << "txtJE(7)"
-                                                << "预计年平均收益率(%)" << edit;
-    QTest::newRow("investment button") << "Command1"
-                                       << "计算定投" << button;
-    QTest::newRow("pension button") << "cmdYLJ"
-                                    << "计算养老金" << button;
-    QTest::newRow("present value button") << "cmdPVIF"
-                                          << "计算现值" << button;
-    QTest::newRow("lump sum button") << "cmdFVIF"
-                                     << "计算单笔投资" << button;
-  }
-
+  void controlsAreNamedForWhatTheyDo_data() { AddRows(cases::kSpokenNames); }
   void controlsAreNamedForWhatTheyDo() {
-    QFETCH(QString, control);
-    QFETCH(QString, name);
-    QFETCH(int, role);
-    QAccessibleInterface* accessible = Accessible(control);
+    const cases::NameCase& row = CurrentRow(cases::kSpokenNames);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(Control(row.control));
     QVERIFY(accessible);
-    QCOMPARE(accessible->text(QAccessible::Name), name);
-    QCOMPARE(static_cast<int>(accessible->role()), role);
+    QCOMPARE(accessible->text(QAccessible::Name), Text(row.spoken));
+    const bool button = belvik::design::RowOf(row.control).kind == belvik::design::Kind::Button;
+    QCOMPARE(accessible->role(), button ? QAccessible::Button : QAccessible::EditableText);
   }
 
   // Every focusable control, the hidden panes' too, has a name of its own: four "计算"

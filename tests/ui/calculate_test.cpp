@@ -21,41 +21,14 @@ class CalculateTest : public WindowTest {
   }
 
  private slots:
-  void workedExamples_data() {
-    QTest::addColumn<QString>("menu");
-    QTest::addColumn<QStringList>("texts");
-    QTest::addColumn<QString>("result");
-    QTest::newRow("periodic investment, 300 a month for 3 years")
-        << "mnuDT" << QStringList{"300", "0", "10", "3"}
-        << QStringLiteral(
-               "总投入本金10800元，本利合计13107.6元。\r\n"
-               "第1年投入3600元，每月投入300\r\n"
-               "第2年投入3600元，每月投入300\r\n"
-               "第3年投入3600元，每月投入300\r\n");
-    QTest::newRow("pension, 3 years from 55")
-        << "mnuYLJ" << QStringList{"3", "2000", "3", "50", "55"}
-        << QStringLiteral(
-               "总计需要养老金：88576.7099元。\r\n"
-               "退休第1年需要生活费28657.2551元，平均每月2388.1046元。\r\n"
-               "退休第2年需要生活费29516.9728元，平均每月2459.7477元。\r\n"
-               "退休第3年需要生活费30402.482元，平均每月2533.5402元。\r\n");
-    QTest::newRow("present value, no line end")
-        << "mnuPVIF" << QStringList{"4", "10000", "10"} << QStringLiteral("6755.6417");
-    QTest::newRow("lump sum over 2 years")
-        << "munFVIF" << QStringList{"10000", "10", "2"}
-        << QStringLiteral(
-               "2年后本利合计：12100元。\r\n"
-               "第1年累计收益1000，累计收益率10%，本利和11000元。\r\n"
-               "第2年累计收益2100，累计收益率21%，本利和12100元。\r\n");
-  }
+  void workedExamples_data() { AddRows(cases::kWorkedExamples); }
   void workedExamples() {
-    QFETCH(QString, menu);
-    QFETCH(QStringList, texts);
-    QFETCH(QString, result);
+    const cases::CalculationCase& row = CurrentRow(cases::kWorkedExamples);
+    const QString result = Text(row.result);
     window().show();
-    Choose(Pane(menu));
-    Fill(Pane(menu), texts);
-    Calculate(Pane(menu));
+    Choose(Pane(row.menu));
+    Fill(Pane(row.menu), Texts(row.texts));
+    Calculate(Pane(row.menu));
     QCOMPARE(ResultBox()->toPlainText(), Displayed(result));
     QCOMPARE(CopiedWhole(), result);
     QVERIFY(window().shownResult());
@@ -82,47 +55,20 @@ class CalculateTest : public WindowTest {
                  "1年后本利合计：11000元。\n第1年累计收益1000，累计收益率10%，本利和11000元。\n"));
   }
 
-  void failuresAreShownAndTheBoxKeepsWhatTheCalculatorLeft_data() {
-    QTest::addColumn<QString>("menu");
-    QTest::addColumn<QStringList>("texts");
-    QTest::addColumn<QString>("prompt");
-    QTest::addColumn<int>("style");
-    QTest::addColumn<QString>("result");
-    QTest::newRow("empty years box, plain message, box unchanged")
-        << "mnuDT" << QStringList{"300", "0", "10", ""} << QStringLiteral("输入数值不能为空！") << 0
-        << QStringLiteral("计算结果");
-    QTest::newRow("lump sum overflows after a year, the line so far kept")
-        << "munFVIF" << QStringList{"1e300", "1e10", "3"}
-        << QStringLiteral("计算溢出或出现无效运算，计算已停止。") << 48
-        << QStringLiteral(
-               "第1年累计收益1E+308，累计收益率10000000000%，本利和1.00000001E+308元。\r\n");
-    QTest::newRow("lone point as a monthly cost is a type mismatch")
-        << "mnuYLJ" << QStringList{"4", ".", "3", "50", "60"}
-        << QStringLiteral("输入的数值格式不正确。") << 48 << QString();
-    QTest::newRow("age beyond 16 bits overflows")
-        << "mnuYLJ" << QStringList{"4", "1000", "3", "40000", "60"}
-        << QStringLiteral("输入的数值超出允许的范围。") << 48 << QString();
-    QTest::newRow("schedule longer than 32767 years refused")
-        << "mnuDT" << QStringList{"300", "0", "10", "40000"}
-        << QStringLiteral("投资年限不能超过32767年。") << 48 << QString();
-  }
+  void failuresAreShownAndTheBoxKeepsWhatTheCalculatorLeft_data() { AddRows(cases::kFailures); }
   void failuresAreShownAndTheBoxKeepsWhatTheCalculatorLeft() {
-    QFETCH(QString, menu);
-    QFETCH(QStringList, texts);
-    QFETCH(QString, prompt);
-    QFETCH(int, style);
-    QFETCH(QString, result);
+    const cases::CalculationCase& row = CurrentRow(cases::kFailures);
     window().show();
-    Choose(Pane(menu));
-    Fill(Pane(menu), texts);
+    Choose(Pane(row.menu));
+    Fill(Pane(row.menu), Texts(row.texts));
 
-    Calculate(Pane(menu));
+    Calculate(Pane(row.menu));
 
     QCOMPARE(messages.shown.size(), std::size_t{1});
-    QCOMPARE(messages.shown.front().prompt, prompt);
-    QCOMPARE(messages.shown.front().style, style);
+    QCOMPARE(messages.shown.front().prompt, Text(row.prompt));
+    QCOMPARE(messages.shown.front().style, row.style);
     QCOMPARE(messages.shown.front().title, QStringLiteral("提示"));
-    QCOMPARE(ResultBox()->text(), result);
+    QCOMPARE(ResultBox()->text(), Text(row.result));
     QVERIFY(window().isVisible());
   }
 

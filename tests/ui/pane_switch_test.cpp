@@ -39,38 +39,22 @@ class PaneSwitchTest : public WindowTest {
 
  private slots:
 
-  void exampleClientAreaGeometry_data() {
-    QTest::addColumn<float>("top");
-    QTest::addColumn<TwipsRect>("resultBox");
-    QTest::newRow("periodic investment, below two rows")
-        << 1600.0f << TwipsRect{200, 1600, 11480, 5300};
-    QTest::newRow("pension, below three rows") << 1900.0f << TwipsRect{200, 1900, 11480, 5000};
-    QTest::newRow("lump sum, below one row") << 1300.0f << TwipsRect{200, 1300, 11480, 5600};
-  }
+  void exampleClientAreaGeometry_data() { AddRows(cases::kExamplePlacements); }
   void exampleClientAreaGeometry() {
-    QFETCH(float, top);
-    QFETCH(TwipsRect, resultBox);
+    const cases::PlacementCase& row = CurrentRow(cases::kExamplePlacements);
     const TwipsRect pane = belvik::design::PaneRect({11880, 7200});
-    QCOMPARE(pane, (TwipsRect{100, 500, 11680, 6500}));
-    QCOMPARE(belvik::design::ResultBoxRect({pane.width, pane.height}, top), resultBox);
+    QCOMPARE(pane, cases::kExamplePane);
+    QCOMPARE(belvik::design::ResultBoxRect({pane.width, pane.height}, row.resultBox.top),
+             row.resultBox);
   }
 
-  void windowLaysOutTheExampleClientArea_data() {
-    QTest::addColumn<QString>("menu");
-    QTest::addColumn<TwipsRect>("resultBox");
-    QTest::newRow("periodic investment") << "mnuDT" << TwipsRect{200, 1600, 11480, 5300};
-    QTest::newRow("pension") << "mnuYLJ" << TwipsRect{200, 1900, 11480, 5000};
-    QTest::newRow("present value") << "mnuPVIF" << TwipsRect{200, 1900, 11480, 5000};
-    QTest::newRow("lump sum") << "munFVIF" << TwipsRect{200, 1300, 11480, 5600};
-  }
+  void windowLaysOutTheExampleClientArea_data() { AddRows(cases::kExamplePlacements); }
   void windowLaysOutTheExampleClientArea() {
-    QFETCH(QString, menu);
-    QFETCH(TwipsRect, resultBox);
+    const cases::PlacementCase& row = CurrentRow(cases::kExamplePlacements);
     window().layOutFrames(ExampleClientArea(window()));
-    Choose(Pane(menu));
-    for (const PaneDescription& pane : kPanes)
-      ExpectNear(Control(pane.frame), {100, 500, 11680, 6500});
-    ExpectNear(ResultBox(), resultBox);
+    Choose(Pane(row.menu));
+    for (const PaneDescription& pane : kPanes) ExpectNear(Control(pane.frame), cases::kExamplePane);
+    ExpectNear(ResultBox(), row.resultBox);
   }
 
   void switchFromEveryPaneToEveryPane_data() {
@@ -120,26 +104,20 @@ class PaneSwitchTest : public WindowTest {
     }
   }
 
-  void resultBoxSitsBelowThePaneRows_data() {
-    QTest::addColumn<QString>("menu");
-    QTest::addColumn<float>("top");
-    QTest::newRow("periodic investment") << "mnuDT" << 1600.0f;
-    QTest::newRow("pension") << "mnuYLJ" << 1900.0f;
-    QTest::newRow("present value, below the help text") << "mnuPVIF" << 1900.0f;
-    QTest::newRow("lump sum") << "munFVIF" << 1300.0f;
-  }
+  void resultBoxSitsBelowThePaneRows_data() { AddRows(cases::kExamplePlacements); }
   void resultBoxSitsBelowThePaneRows() {
-    QFETCH(QString, menu);
-    QFETCH(float, top);
+    const cases::PlacementCase& row = CurrentRow(cases::kExamplePlacements);
+    const QString menu = Name(row.menu);
+    const float top = row.resultBox.top;
     window().show();
     Choose(Pane(menu));
     const QWidget* box = ResultBox();
     const QWidget* frame = Control(Pane(menu).frame);
     QVERIFY(probe::WithinAPixel(probe::InTwips(box).top, top, box));
-    for (const QWidget* row : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-      const QRect inWindow(row->mapTo(&window(), QPoint(0, 0)), row->size());
+    for (const QWidget* child : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      const QRect inWindow(child->mapTo(&window(), QPoint(0, 0)), child->size());
       QVERIFY2(inWindow.bottom() < box->mapTo(&window(), QPoint(0, 0)).y(),
-               qPrintable(row->objectName()));
+               qPrintable(child->objectName()));
     }
     // 100 twips inside the frame's left, right and bottom edges, and drawn over the frame.
     const QRect boxInWindow(box->mapTo(&window(), QPoint(0, 0)), box->size());
@@ -160,24 +138,12 @@ class PaneSwitchTest : public WindowTest {
     QCOMPARE(after.width(), before.width());
   }
 
-  void tabVisitsOnlyTheVisiblePane_data() {
-    QTest::addColumn<QString>("menu");
-    QTest::addColumn<QStringList>("visits");
-    QTest::newRow("periodic investment from the result box")
-        << "mnuDT" << QStringList{"txtJG",    "txtJE(3)",   "txtJE(4)", "txtJE(5)",
-                                  "Command1", "txtYear(4)", "txtJG"};
-    QTest::newRow("pension, button before its boxes")
-        << "mnuYLJ" << QStringList{"cmdYLJ",   "txtYear(0)", "txtYear(1)", "txtYear(2)",
-                                   "txtJE(1)", "txtJG",      "txtJE(0)",   "cmdYLJ"};
-    QTest::newRow("present value, inflation box last")
-        << "mnuPVIF"
-        << QStringList{"txtJE(2)", "txtJG", "cmdPVIF", "txtYear(3)", "txtJE(0)", "txtJE(2)"};
-    QTest::newRow("lump sum") << "munFVIF" << QStringList{"txtJG",    "txtJE(6)", "txtYear(5)",
-                                                          "txtJE(7)", "cmdFVIF",  "txtJG"};
-  }
+  void tabVisitsOnlyTheVisiblePane_data() { AddRows(cases::kTabOrder); }
   void tabVisitsOnlyTheVisiblePane() {
-    QFETCH(QString, menu);
-    QFETCH(QStringList, visits);
+    const cases::TabCase& row = CurrentRow(cases::kTabOrder);
+    const QString menu = Name(row.menu);
+    QStringList visits;
+    for (const belvik::design::Control control : row.visits) visits.append(Name(control));
     window().show();
     window().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window()));

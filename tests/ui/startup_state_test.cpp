@@ -45,60 +45,17 @@ class StartupStateTest : public WindowTest {
     }
   }
 
-  void opensOnThePeriodicInvestmentPane_data() {
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<bool>("shown");
-    QTest::newRow("periodic-investment frame shown") << "frmDT" << true;
-    QTest::newRow("pension frame hidden") << "frmYLJ" << false;
-    QTest::newRow("present-value frame hidden") << "frmPVIF" << false;
-    QTest::newRow("lump-sum frame hidden") << "frmFVIF" << false;
-    QTest::newRow("inflation label hidden") << "Label2" << false;
-    QTest::newRow("inflation box hidden") << "txtJE(0)" << false;
-    QTest::newRow("result box shown") << "txtJG" << true;
-  }
+  void opensOnThePeriodicInvestmentPane_data() { AddRows(cases::kShownAtStart); }
   void opensOnThePeriodicInvestmentPane() {
-    QFETCH(QString, control);
-    QFETCH(bool, shown);
+    const cases::ShownCase& row = CurrentRow(cases::kShownAtStart);
     window().show();
-    QCOMPARE(Control(control)->isVisible(), shown);
+    QCOMPARE(Control(row.control)->isVisible(), row.shown);
   }
 
-  void inputBoxesHoldTheirDefaults_data() {
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("inflation rate") << "txtJE(0)"
-                                    << "4";
-    QTest::newRow("monthly living cost") << "txtJE(1)"
-                                         << "1000";
-    QTest::newRow("future sum") << "txtJE(2)"
-                                << "";
-    QTest::newRow("monthly contribution") << "txtJE(3)"
-                                          << "300";
-    QTest::newRow("yearly increase") << "txtJE(4)"
-                                     << "0";
-    QTest::newRow("annual return") << "txtJE(5)"
-                                   << "10";
-    QTest::newRow("lump sum") << "txtJE(6)"
-                              << "";
-    QTest::newRow("lump-sum return") << "txtJE(7)"
-                                     << "";
-    QTest::newRow("years on the pension") << "txtYear(0)"
-                                          << "";
-    QTest::newRow("current age") << "txtYear(1)"
-                                 << "";
-    QTest::newRow("retirement age") << "txtYear(2)"
-                                    << "60";
-    QTest::newRow("years until the sum is due") << "txtYear(3)"
-                                                << "";
-    QTest::newRow("years of contributions") << "txtYear(4)"
-                                            << "";
-    QTest::newRow("lump-sum years") << "txtYear(5)"
-                                    << "";
-  }
+  void inputBoxesHoldTheirDefaults_data() { AddRows(cases::kDefaults); }
   void inputBoxesHoldTheirDefaults() {
-    QFETCH(QString, box);
-    QFETCH(QString, text);
-    QCOMPARE(Control<QLineEdit>(box)->text(), text);
+    const cases::DefaultCase& row = CurrentRow(cases::kDefaults);
+    QCOMPARE(Control<QLineEdit>(row.box)->text(), Text(row.text));
   }
 
   void resultBoxHoldsThePlaceholderBelowTheFirstRows() {

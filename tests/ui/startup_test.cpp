@@ -13,6 +13,7 @@
 #include "modbelvik.h"
 #include "qt_translations.h"
 #include "window_probe.h"
+#include "window_test.h"
 
 class StartupTest : public QObject {
   Q_OBJECT
@@ -54,17 +55,11 @@ class StartupTest : public QObject {
     QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.fenmoor.Belvik"));
   }
 
-  void screenWidth_data() {
-    QTest::addColumn<int>("width");
-    QTest::addColumn<bool>("opens");
-    QTest::newRow("one pixel too narrow") << 799 << false;
-    QTest::newRow("exactly 800 pixels, though the message says wider") << 800 << true;
-    QTest::newRow("1024 pixels, whatever the height") << 1024 << true;
-    QTest::newRow("640 pixels") << 640 << false;
-  }
+  void screenWidth_data() { AddRows(cases::kScreens); }
   void screenWidth() {
-    QFETCH(int, width);
-    QFETCH(bool, opens);
+    const cases::ScreenCase& row = CurrentRow(cases::kScreens);
+    const int width = row.width;
+    const bool opens = row.opens;
     probe::MessageLog messages;
     const std::unique_ptr<belvik::ui::frmbelvik> window =
         belvik::ui::Modbelvik::Main(width, messages.seam());
@@ -75,9 +70,9 @@ class StartupTest : public QObject {
       return;
     }
     QCOMPARE(messages.shown.size(), std::size_t{1});
-    QCOMPARE(messages.shown.front().prompt, QStringLiteral("此程序要求显示分辨率大于800×600。"));
+    QCOMPARE(messages.shown.front().prompt, Text(cases::kRefusalPrompt));
     QCOMPARE(messages.shown.front().style, 48);
-    QCOMPARE(messages.shown.front().title, QStringLiteral("Fenmoor beta"));
+    QCOMPARE(messages.shown.front().title, Text(cases::kRefusalTitle));
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
   }
 };

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QKeyEvent>
-#include <QList>
 #include <QRect>
 #include <QString>
 #include <QTest>
@@ -12,6 +11,7 @@
 
 #include "message_box.h"
 #include "twips.h"
+#include "window_cases.h"
 
 namespace probe {
 
@@ -28,44 +28,34 @@ inline bool WithinAPixel(float twips, float expected, const QWidget* control) {
   return qAbs(twips - expected) <= belvik::ui::TwipsPerPixel(control->screen());
 }
 
-// One key press and release as the platform delivers it: the key and the character it carries.
-struct Keystroke {
-  Qt::Key key;
-  QString text;
+// One key press and release of the shared cases as the platform delivers it: the key and the
+// character it carries. X11 reports Delete with the DEL control code although it types nothing.
+inline void Press(QWidget* target, const cases::Stroke& stroke) {
+  Qt::Key key = Qt::Key_unknown;
+  QString text(QChar(stroke.character));
   Qt::KeyboardModifiers modifiers = Qt::NoModifier;
-};
-using Keystrokes = QList<Keystroke>;
-
-// Printable ASCII characters typed one by one.
-inline Keystrokes Typed(const char* characters) {
-  Keystrokes strokes;
-  for (const char* c = characters; *c; ++c) {
-    strokes.append({QTest::asciiToKey(*c), QString(QChar::fromLatin1(*c))});
+  const char16_t c = stroke.character;
+  if (stroke.key == cases::Key::Home) {
+    key = Qt::Key_Home;
+    text.clear();
+  } else if (stroke.key == cases::Key::Delete) {
+    key = Qt::Key_Delete;
+    text = QString(QChar(127));
+  } else if (c == u'\b') {
+    key = Qt::Key_Backspace;
+  } else if (c == u'\r') {
+    key = Qt::Key_Return;
+  } else if (c >= 1 && c <= 26) {
+    key = static_cast<Qt::Key>(Qt::Key_A + (c - 1));
+    modifiers = Qt::ControlModifier;
+  } else if (c < 128) {
+    key = static_cast<Qt::Key>(QTest::asciiToKey(static_cast<char>(c)));
   }
-  return strokes;
+  QTest::sendKeyEvent(QTest::Click, target, key, text, modifiers);
 }
 
-inline const Keystroke kBackspace{Qt::Key_Backspace, QStringLiteral("\b")};
-inline const Keystroke kEnter{Qt::Key_Return, QStringLiteral("\r")};
-inline const Keystroke kCtrlV{Qt::Key_V, QString(QChar(22)), Qt::ControlModifier};
-inline const Keystroke kCtrlA{Qt::Key_A, QString(QChar(1)), Qt::ControlModifier};
-inline const Keystroke kCtrlC{Qt::Key_C, QString(QChar(3)), Qt::ControlModifier};
-inline const Keystroke kDelete{Qt::Key_Delete, QString(QChar(127))};
-inline const Keystroke kHome{Qt::Key_Home, QString()};
-
-inline Keystrokes operator+(Keystrokes strokes, const Keystroke& more) {
-  strokes.append(more);
-  return strokes;
-}
-inline Keystrokes operator+(Keystrokes strokes, const Keystrokes& more) {
-  strokes.append(more);
-  return strokes;
-}
-
-inline void Press(QWidget* target, const Keystrokes& strokes) {
-  for (const Keystroke& stroke : strokes) {
-    QTest::sendKeyEvent(QTest::Click, target, stroke.key, stroke.text, stroke.modifiers);
-  }
+inline void Press(QWidget* target, const cases::Strokes& strokes) {
+  for (const cases::Stroke& stroke : strokes) Press(target, stroke);
 }
 
 // Records every message instead of showing it.
@@ -85,5 +75,3 @@ struct MessageLog {
 };
 
 }  // namespace probe
-
-Q_DECLARE_METATYPE(probe::Keystrokes)

@@ -11,6 +11,8 @@
 #include <QStringList>
 #include <QTest>
 #include <memory>
+#include <string_view>
+#include <vector>
 
 #include "belvik/window_design.h"
 #include "fonts.h"
@@ -22,6 +24,35 @@
 inline QString Name(belvik::design::Control control) {
   const std::string_view name = belvik::design::RowOf(control).name;
   return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+inline QString Text(std::string_view utf8) {
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+inline QString Text(std::u16string_view utf16) {
+  return QString::fromUtf16(utf16.data(), static_cast<qsizetype>(utf16.size()));
+}
+
+inline QStringList Texts(const std::vector<std::string_view>& texts) {
+  QStringList list;
+  for (const std::string_view text : texts) list.append(Text(text));
+  return list;
+}
+
+// One data row per case of a shared table, named after it and carrying its place.
+template <typename Case>
+void AddRows(const std::vector<Case>& table) {
+  QTest::addColumn<int>("row");
+  for (std::size_t k = 0; k < table.size(); ++k) {
+    QTest::newRow(table[k].name) << static_cast<int>(k);
+  }
+}
+
+// The case of the data row being run.
+template <typename Case>
+const Case& CurrentRow(const std::vector<Case>& table) {
+  QFETCH(int, row);
+  return table[static_cast<std::size_t>(row)];
 }
 
 class WindowTest : public QObject {
@@ -51,6 +82,9 @@ class WindowTest : public QObject {
       if (Name(pane.menu) == menu) return pane;
     }
     qFatal("no pane chosen by %s", qPrintable(menu));
+  }
+  static const belvik::design::PaneDescription& Pane(belvik::design::Control menu) {
+    return Pane(Name(menu));
   }
 
   void Choose(const belvik::design::PaneDescription& pane) const {

@@ -1,7 +1,6 @@
 #include "twips.h"
 
 #include <QScreen>
-#include <QtMath>
 
 namespace belvik::ui {
 
@@ -11,19 +10,20 @@ constexpr float kFallbackDpi = 96;
 
 float TwipsPerPixel(const QScreen* screen) {
   const float dpi = screen ? static_cast<float>(screen->logicalDotsPerInchX()) : kFallbackDpi;
-  return design::kTwipsPerInch / (dpi > 0 ? dpi : kFallbackDpi);
+  return design::TwipsPerPixel(dpi > 0 ? dpi : kFallbackDpi);
 }
 
-int ToPixels(float twips, float twipsPerPixel) { return qRound(twips / twipsPerPixel); }
+int ToPixels(float twips, float twipsPerPixel) {
+  return design::RoundToPixels(twips, twipsPerPixel);
+}
 
 QRect ToPixels(const TwipsRect& rect, float twipsPerPixel) {
-  return {ToPixels(rect.left, twipsPerPixel), ToPixels(rect.top, twipsPerPixel),
-          ToPixels(rect.width, twipsPerPixel), ToPixels(rect.height, twipsPerPixel)};
+  const design::PixelRect pixels = design::RoundToPixels(rect, twipsPerPixel);
+  return {pixels.left, pixels.top, pixels.width, pixels.height};
 }
 
 TwipsSize ToTwips(QSize pixels, float twipsPerPixel) {
-  return {static_cast<float>(pixels.width()) * twipsPerPixel,
-          static_cast<float>(pixels.height()) * twipsPerPixel};
+  return design::ToTwips(pixels.width(), pixels.height(), twipsPerPixel);
 }
 
 }  // namespace belvik::ui

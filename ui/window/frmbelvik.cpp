@@ -54,12 +54,6 @@ QIcon ProgramIcon() {
   return icon;
 }
 
-QString Caption() {
-  return QString::fromUtf8(version::kProductName) + u' ' +
-         QString::fromUtf8(version::kVersionText) + QStringLiteral(" by ") +
-         QString::fromUtf8(version::kLegalCopyright);
-}
-
 ResultBox* CreateResultBox(QWidget* parent) {
   auto* box = new ResultBox(parent);
   box->setReadOnly(true);
@@ -182,14 +176,13 @@ void frmbelvik::createControls() {
 void frmbelvik::nameForScreenReaders() {
   for (const PaneDescription& pane : design::kPanes) {
     for (const design::PaneBox& each : pane.boxes()) {
-      auto* label = control<QLabel>(each.label);
-      label->setBuddy(box(each.box));
-      box(each.box)->setAccessibleName(label->text());
+      control<QLabel>(each.label)->setBuddy(box(each.box));
+      box(each.box)->setAccessibleName(Utf8(design::AccessibleName(each.box)));
       box(each.box)->setToolTip(Utf8(each.hint));
     }
-    control<QWidget>(pane.button)->setAccessibleName(Utf8(pane.buttonName));
+    control<QWidget>(pane.button)->setAccessibleName(Utf8(design::AccessibleName(pane.button)));
   }
-  resultBox()->setAccessibleName(Utf8(design::kResultBoxName));
+  resultBox()->setAccessibleName(Utf8(design::AccessibleName(Control::txtJG)));
 }
 
 void frmbelvik::setTabOrderFromDesign() {
@@ -282,7 +275,7 @@ void frmbelvik::runResultCommand(design::ResultCommand command, const ShownResul
 }
 
 void frmbelvik::load() {
-  setWindowTitle(Caption());
+  setWindowTitle(QString::fromUtf8(version::kWindowCaption));
 
   const QSize outer(kOuterWidthPixels, ToPixels(design::kOuterHeightTwips, twipsPerPixel_));
   new OuterFrame(this, outer, [this] { layOutFrames(centralWidget()->size()); });

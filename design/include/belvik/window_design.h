@@ -321,11 +321,44 @@ constexpr std::array<std::string_view, 5> PrintLabelsOf(const PaneDescription& p
 
 // ---- Sizes and places ---------------------------------------------------------------------
 
-// The window's outer width at every pixel density; start-up refuses narrower screens.
+inline constexpr float kTwipsPerInch = 1440;
+
+// The window's outer width; start-up refuses narrower screens. Pixels of the 96 DPI the design
+// was drawn at: on a denser screen the window keeps its width in twips, as every control keeps
+// its rectangle.
 inline constexpr int kOuterWidthPixels = 800;
+inline constexpr float kDesignDotsPerInch = 96;
+inline constexpr float kOuterWidthTwips = kOuterWidthPixels * kTwipsPerInch / kDesignDotsPerInch;
 inline constexpr float kOuterHeightTwips = 8000;
 
-inline constexpr float kTwipsPerInch = 1440;
+// 1440 divided by the horizontal pixel density: 15 at 96 DPI, 12 at 120, 10 at 144.
+constexpr float TwipsPerPixel(float dotsPerInch) { return kTwipsPerInch / dotsPerInch; }
+
+// A length in twips on whole pixels, halves away from zero as the design's lengths are never
+// negative: every front-end lands a control on the same pixels.
+constexpr int RoundToPixels(float twips, float twipsPerPixel) {
+  const float pixels = twips / twipsPerPixel;
+  return static_cast<int>(pixels >= 0 ? pixels + 0.5f : pixels - 0.5f);
+}
+
+struct PixelRect {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+
+  friend bool operator==(const PixelRect&, const PixelRect&) = default;
+};
+
+// Each edge and length rounded on its own, as the design states them.
+constexpr PixelRect RoundToPixels(const TwipsRect& rect, float twipsPerPixel) {
+  return {RoundToPixels(rect.left, twipsPerPixel), RoundToPixels(rect.top, twipsPerPixel),
+          RoundToPixels(rect.width, twipsPerPixel), RoundToPixels(rect.height, twipsPerPixel)};
+}
+
+constexpr TwipsSize ToTwips(int width, int height, float twipsPerPixel) {
+  return {static_cast<float>(width) * twipsPerPixel, static_cast<float>(height) * twipsPerPixel};
+}
 
 // The one rectangle all four frames share: 100 twips in from the left, 500 down (clear of the
 // inflation row), 100 clear of the right and bottom edges.
@@ -358,6 +391,20 @@ inline constexpr double kInterfacePointSize = 9;
 
 // What a screen reader calls the result box.
 inline constexpr std::string_view kResultBoxName = "计算结果";
+
+// What a screen reader calls `control`: an input box by the caption of the label that names
+// it, a pane's button by what it calculates, the result box by what it holds; anything else by
+// its caption.
+constexpr std::string_view AccessibleName(Control control) {
+  if (control == Control::txtJG) return kResultBoxName;
+  for (const PaneDescription& pane : kPanes) {
+    if (pane.button == control) return pane.buttonName;
+    for (const PaneBox& box : pane.boxes()) {
+      if (box.box == control) return RowOf(box.label).caption;
+    }
+  }
+  return RowOf(control).caption;
+}
 
 // What a pane switch puts into the result box (no line end, unlike the design-time text).
 inline constexpr std::string_view kResultPlaceholder = "计算结果";

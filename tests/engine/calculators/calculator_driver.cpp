@@ -8,35 +8,24 @@
 
 #include "belvik/calculators.h"
 #include "binary_streams.h"
+#include "case_lines.h"
 
 namespace {
 
 constexpr std::string_view kPrevious = "计算结果";
 
-std::vector<std::string> SplitTabs(const std::string& line) {
-  std::vector<std::string> fields(1);
-  for (const char c : line) {
-    if (c == '\t') {
-      fields.emplace_back();
-    } else {
-      fields.back() += c;
-    }
-  }
-  fields.resize(6);
-  return fields;
-}
-
 belvik::Result Run(const std::vector<std::string>& f) {
-  switch (f[0].empty() ? ' ' : f[0][0]) {
-    case 'I':
+  switch (CalculatorOf(f[0])) {
+    case belvik::Calculator::Investment:
       return belvik::CalculateInvestment({f[1], f[2], f[3], f[4]});
-    case 'P':
+    case belvik::Calculator::Pension:
       return belvik::CalculatePension({f[1], f[2], f[3], f[4], f[5]});
-    case 'V':
+    case belvik::Calculator::PresentValue:
       return belvik::CalculatePresentValue({f[1], f[2], f[3]});
-    default:
-      return belvik::CalculateLumpSum({f[1], f[2], f[3]});
+    case belvik::Calculator::LumpSum:
+      break;
   }
+  return belvik::CalculateLumpSum({f[1], f[2], f[3]});
 }
 
 }  // namespace
@@ -46,16 +35,7 @@ int main() {
   std::string line;
   while (std::getline(std::cin, line)) {
     const belvik::Result result = Run(SplitTabs(line));
-    std::string escaped;
-    for (const char c : result.text.value_or(std::string(kPrevious))) {
-      if (c == '\r') {
-        escaped += "\\r";
-      } else if (c == '\n') {
-        escaped += "\\n";
-      } else {
-        escaped += c;
-      }
-    }
-    std::cout << static_cast<int>(result.failure) << '\t' << escaped << '\n';
+    std::cout << Answer(static_cast<int>(result.failure),
+                        result.text.value_or(std::string(kPrevious)));
   }
 }

@@ -1,6 +1,7 @@
 """Compares every digit and line end of the calculators with reference_model.py on generated
-cases. Usage: reference_check.py DRIVER [SEED] [COUNT]. BELVIK_DRIVER_RUNNER, when set, is put
-in front of DRIVER (an emulator for a cross build)."""
+cases. Usage: reference_check.py DRIVER [SEED] [COUNT] [DRIVER_ARG...]. BELVIK_DRIVER_RUNNER,
+when set, is put in front of DRIVER (an emulator for a cross build); DRIVER_ARGs follow it (the
+window driver's mode and program)."""
 import os
 import random
 import subprocess
@@ -60,8 +61,8 @@ def main():
     cases = [generate(rng) for _ in range(count)]
     feed = ''.join(kind + '\t' + '\t'.join(texts) + '\n' for kind, texts in cases)
     runner = os.environ.get('BELVIK_DRIVER_RUNNER', '').split()
-    answers = subprocess.run(runner + [driver], input=feed.encode(), capture_output=True,
-                             check=True).stdout.decode().split('\n')
+    answers = subprocess.run(runner + [driver] + sys.argv[4:], input=feed.encode(),
+                             capture_output=True, check=True).stdout.decode().split('\n')
     mismatches = 0
     for (kind, texts), answer in zip(cases, answers):
         failure, text = answer.split('\t', 1)

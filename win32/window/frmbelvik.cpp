@@ -1,0 +1,330 @@
+#include "frmbelvik.h"
+
+#include <commctrl.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "belvik/calculate.h"
+#include "belvik/version.h"
+#include "control_ids.h"
+#include "controls.h"
+#include "keystroke_filter.h"
+#include "pane_button.h"
+#include "screen_reader_names.h"
+#include "text.h"
+
+namespace belvik::win32 {
+
+namespace {
+
+using design::Control;
+using design::ControlRow;
+using design::Kind;
+using design::PaneDescription;
+
+// A fixed frame with a system menu and a minimise button: nothing follows a resize, so a
+// resizable or maximised window would only show empty space.
+constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+
+// The five-image icon of the program file, in the size `metric` asks for.
+HICON ProgramIcon(HINSTANCE instance, int metric) {
+  const int size = GetSystemMetrics(metric);
+  return static_cast<HICON>(
+      LoadImageW(instance, L"IDI_ICON1", IMAGE_ICON, size, size, LR_DEFAULTCOLOR | LR_SHARED));
+}
+
+void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
+  const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
+  InitCommonControlsEx(&controls);
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = instance;
+  windowClass.hIcon = ProgramIcon(instance, SM_CXICON);
+  windowClass.hIconSm = ProgramIcon(instance, SM_CXSMICON);
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+  windowClass.lpszClassName = frmbelvik::kClassName;
+  RegisterClassExW(&windowClass);  // fails harmlessly for a second window of the process
+}
+
+HMENU MenuBar() {
+  HMENU bar = CreateMenu();
+  for (const ControlRow& row : design::kControls) {
+    if (row.kind != Kind::MenuCommand) continue;
+    AppendMenuW(bar, MF_STRING, static_cast<UINT_PTR>(ControlId(row.id)),
+                Wide(row.caption).c_str());
+  }
+  return bar;
+}
+
+// The size `label`'s text takes in its font: the width of its widest line, all lines high.
+SIZE FittedSize(HWND label) {
+  HDC context = GetDC(label);
+  const HGDIOBJ previous =
+      SelectObject(context, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
+  RECT fitted{};
+  DrawTextW(context, TextOf(label).c_str(), -1, &fitted, DT_CALCRECT | DT_NOPREFIX);
+  SelectObject(context, previous);
+  ReleaseDC(label, context);
+  return {fitted.right, fitted.bottom};
+}
+
+void SetShown(HWND control, bool shown) { ShowWindow(control, shown ? SW_SHOWNA : SW_HIDE); }
+
+}  // namespace
+
+frmbelvik::frmbelvik(MessageBoxFn messageBox) : messageBox_(std::move(messageBox)) {
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  RegisterWindowClass(instance, Procedure);
+  CreateWindowExW(0, kClassName, Wide(version::kWindowCaption).c_str(), kWindowStyle, CW_USEDEFAULT,
+                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, MenuBar(), instance, this);
+  dpi_ = GetDpiForWindow(window_);
+  fonts_ = std::make_unique<WindowFonts>(dpi_);
+  createControls();
+
+  // The load sequence: outer size, centred; every frame on the pane rectangle; the first pane.
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+  const RECT& screen = monitor.rcMonitor;
+  const SIZE outer = outerSize();
+  size({screen.left + (screen.right - screen.left - outer.cx) / 2,
+        screen.top + (screen.bottom - screen.top - outer.cy) / 2});
+  choosePane(design::kPanes.front());
+}
+
+frmbelvik::~frmbelvik() {
+  if (window_) DestroyWindow(window_);
+}
+
+HWND frmbelvik::control(Control control) const { return GetDlgItem(window_, ControlId(control)); }
+
+void frmbelvik::show() {
+  ShowWindow(window_, SW_SHOW);
+  UpdateWindow(window_);
+}
+
+void frmbelvik::createControls() {
+  ScreenReaderNames names;
+  for (const Control id : StackingOrder()) {
+    const ControlRow& row = design::RowOf(id);
+    HWND made = CreateControl(row, window_);
+    // Behind every control made before it: front to back is the order Tab follows.
+    SetWindowPos(made, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    switch (row.kind) {
+      case Kind::AmountBox:
+      case Kind::YearsBox:
+      case Kind::ResultBox:
+        FilterKeystrokes(made, design::RuleOf(row.kind));
+        names.Name(made, design::AccessibleName(id));
+        break;
+      case Kind::Button:
+        ClickOnRequest(made);
+        names.Name(made, design::AccessibleName(id));
+        break;
+      default:
+        break;
+    }
+  }
+  AddHints(window_);
+  useFonts();
+}
+
+void frmbelvik::useFonts() {
+  for (const ControlRow& row : design::kControls) {
+    if (row.kind == Kind::MenuCommand) continue;
+    const HFONT font = design::FaceOf(row.kind) == design::Face::Result ? fonts_->resultFont()
+                                                                        : fonts_->interfaceFont();
+    SendMessageW(control(row.id), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  }
+}
+
+SIZE frmbelvik::outerSize() const {
+  return {design::RoundToPixels(design::kOuterWidthTwips, twipsPerPixel()),
+          design::RoundToPixels(design::kOuterHeightTwips, twipsPerPixel())};
+}
+
+void frmbelvik::size(POINT origin) {
+  const SIZE outer = outerSize();
+  SetWindowPos(window_, nullptr, origin.x, origin.y, outer.cx, outer.cy,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  layOut();
+}
+
+void frmbelvik::layOut() {
+  const float perPixel = twipsPerPixel();
+  RECT client{};
+  GetClientRect(window_, &client);
+  const design::PixelRect pane = design::RoundToPixels(
+      design::PaneRect(design::ToTwips(client.right, client.bottom, perPixel)), perPixel);
+  for (const ControlRow& row : design::kControls) {
+    if (row.kind == Kind::MenuCommand) continue;
+    design::PixelRect at =
+        row.kind == Kind::Frame ? pane : design::RoundToPixels(row.rect, perPixel);
+    if (row.parent) {
+      at.left += pane.left;
+      at.top += pane.top;
+    }
+    SetWindowPos(control(row.id), nullptr, at.left, at.top, at.width, at.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    if (row.kind == Kind::Label) fitLabel(row.id);
+  }
+  placeResultBox(shownPane());
+}
+
+void frmbelvik::fitLabel(Control label) {
+  const SIZE fitted = FittedSize(control(label));
+  SetWindowPos(control(label), nullptr, 0, 0, fitted.cx, fitted.cy,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+const PaneDescription& frmbelvik::shownPane() const {
+  for (const PaneDescription& pane : design::kPanes) {
+    if (GetWindowLongPtrW(control(pane.frame), GWL_STYLE) & WS_VISIBLE) return pane;
+  }
+  return design::kPanes.front();
+}
+
+void frmbelvik::choosePane(const PaneDescription& pane) {
+  HWND inflationBox = control(design::kInflationBox.box);
+  if (pane.resetsInflation) SetText(inflationBox, design::kDefaultInflation);
+  SetShown(control(design::kInflationBox.label), pane.inflationRow);
+  SetShown(inflationBox, pane.inflationRow);
+
+  SetText(control(Control::txtJG), design::kResultPlaceholder);
+
+  for (const PaneDescription& each : design::kPanes) {
+    const bool shown = &each == &pane;
+    SetShown(control(each.frame), shown);
+    for (const ControlRow& row : design::kControls) {
+      if (row.parent == each.frame) SetShown(control(row.id), shown);
+    }
+  }
+
+  if (pane.explainsItself) {
+    SetText(control(Control::Label15), design::kPresentValueHelp);
+    fitLabel(Control::Label15);
+  }
+  placeResultBox(pane);
+}
+
+void frmbelvik::placeResultBox(const PaneDescription& pane) {
+  // All four frames share the pane rectangle, so the chosen one's size is every frame's.
+  RECT frame{};
+  GetWindowRect(control(pane.frame), &frame);
+  const float perPixel = twipsPerPixel();
+  const design::TwipsSize paneSize =
+      design::ToTwips(frame.right - frame.left, frame.bottom - frame.top, perPixel);
+  const design::PixelRect at =
+      design::RoundToPixels(design::ResultBoxRect(paneSize, pane.resultTop), perPixel);
+  SetWindowPos(control(Control::txtJG), nullptr, at.left, at.top, at.width, at.height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void frmbelvik::calculate(const PaneDescription& pane) {
+  std::vector<std::string> inputs;
+  for (const design::PaneBox& each : pane.boxes())
+    inputs.push_back(Utf8(TextOf(control(each.box))));
+  const Result result = Calculate(pane.calculator, inputs);
+  if (result.text) SetText(control(Control::txtJG), *result.text);
+  if (const std::optional<design::Message> message = design::MessageFor(result.failure)) {
+    Tell(messageBox_, window_, *message);
+  }
+  // The message does not say which box is empty; the cursor then waits in the first one.
+  if (result.failure == Failure::EmptyInput) {
+    for (const design::PaneBox& each : pane.boxes()) {
+      if (GetWindowTextLengthW(control(each.box)) == 0) {
+        SetFocus(control(each.box));
+        break;
+      }
+    }
+  }
+}
+
+bool frmbelvik::command(int id, int notification) {
+  // Enter, as the dialog manager reports it: desktop users press the focused button with it.
+  if (id == IDOK) {
+    pressFocusedButton();
+    return true;
+  }
+  for (const PaneDescription& pane : design::kPanes) {
+    if (id == ControlId(pane.menu)) {
+      choosePane(pane);
+      return true;
+    }
+    if (id == ControlId(pane.button) && notification == BN_CLICKED) {
+      calculate(pane);
+      return true;
+    }
+  }
+  return false;
+}
+
+void frmbelvik::pressFocusedButton() {
+  HWND focus = GetFocus();
+  if (!focus || GetParent(focus) != window_) return;
+  const std::optional<Control> focused = ControlWithId(GetDlgCtrlID(focus));
+  if (focused && design::RowOf(*focused).kind == Kind::Button) {
+    SendMessageW(focus, BM_CLICK, 0, 0);
+  }
+}
+
+void frmbelvik::changeDpi(UINT dpi, const RECT& suggested) {
+  dpi_ = dpi;
+  fonts_ = std::make_unique<WindowFonts>(dpi_);
+  useFonts();
+  // The same size in twips at the new density: the window keeps only the suggested place.
+  size({suggested.left, suggested.top});
+}
+
+LRESULT CALLBACK frmbelvik::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<frmbelvik*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->window_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<frmbelvik*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (!self) return DefWindowProcW(window, message, wParam, lParam);
+  return self->handleMessage(message, wParam, lParam);
+}
+
+LRESULT frmbelvik::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  const HWND window = window_;
+  switch (message) {
+    case WM_COMMAND:
+      if (command(LOWORD(wParam), HIWORD(wParam))) return 0;
+      break;
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        focus_ = GetFocus();
+      } else {
+        const bool kept = focus_ && GetParent(focus_) == window && IsWindowVisible(focus_);
+        SetFocus(kept ? focus_ : GetNextDlgTabItem(window, nullptr, FALSE));
+      }
+      return 0;
+    case WM_CTLCOLORSTATIC:
+      // The result box is read-only, not disabled: it keeps a text box's background.
+      if (reinterpret_cast<HWND>(lParam) == control(Control::txtJG)) {
+        SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOW));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+      }
+      break;
+    case WM_DPICHANGED:
+      changeDpi(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      return 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    case WM_NCDESTROY:
+      window_ = nullptr;
+      break;
+    default:
+      break;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace belvik::win32

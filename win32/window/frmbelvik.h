@@ -1,0 +1,63 @@
+// The program's one window on Windows: a menu bar of four commands, one pane per calculator, the
+// inflation row above the panes and the shared result box, built from the window's design. Every
+// control is a direct child of the window, addressed by its fixed control ID; a frame is the
+// group box drawn behind its pane's controls, which show and hide with it.
+#pragma once
+
+#include <memory>
+
+#include "belvik/window_design.h"
+#include "fonts.h"
+#include "message_box.h"
+#include "windows_api.h"
+
+namespace belvik::win32 {
+
+class frmbelvik {
+ public:
+  static constexpr wchar_t kClassName[] = L"frmbelvik";
+
+  // Creates every control, then loads: caption from the version record, an outer size of 800
+  // pixels (of 96 DPI) by 8000 twips centred on the screen, frames on one rectangle, the
+  // periodic-investment pane. The window stays hidden until show().
+  explicit frmbelvik(MessageBoxFn messageBox = ShowMessageBox);
+  // Destroys the window unless the user has closed it.
+  ~frmbelvik();
+  frmbelvik(const frmbelvik&) = delete;
+  frmbelvik& operator=(const frmbelvik&) = delete;
+
+  HWND handle() const { return window_; }
+  HWND control(design::Control control) const;
+
+  void show();
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+  void createControls();
+  void useFonts();
+  // 800 pixels of 96 DPI wide and 8000 twips high, frame and menu bar included.
+  SIZE outerSize() const;
+  void size(POINT origin);
+  void layOut();
+  void fitLabel(design::Control label);
+  void choosePane(const design::PaneDescription& pane);
+  void placeResultBox(const design::PaneDescription& pane);
+  void calculate(const design::PaneDescription& pane);
+  bool command(int id, int notification);
+  void pressFocusedButton();
+  void changeDpi(UINT dpi, const RECT& suggested);
+
+  // The pane whose frame is shown; no variable holds it.
+  const design::PaneDescription& shownPane() const;
+  float twipsPerPixel() const { return design::TwipsPerPixel(static_cast<float>(dpi_)); }
+
+  MessageBoxFn messageBox_;
+  HWND window_ = nullptr;
+  UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+  std::unique_ptr<WindowFonts> fonts_;
+  HWND focus_ = nullptr;  // where the focus goes back to when the window is activated again
+};
+
+}  // namespace belvik::win32

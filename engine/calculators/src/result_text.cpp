@@ -1,5 +1,8 @@
 #include "result_text.h"
 
+#include <algorithm>
+#include <array>
+
 #include "belvik/number_writing.h"
 
 namespace belvik {
@@ -9,35 +12,50 @@ constexpr std::string_view kLineEnd = "\r\n";
 
 }  // namespace
 
-std::size_t ResultText::Write(std::string& out, std::initializer_list<Piece> pieces) {
+std::size_t ResultText::Write(std::string& out, std::initializer_list<Piece> pieces,
+                              std::string_view ending) {
+  // The line is gathered here and appended once; a text longer than the room goes on as it is.
+  std::array<char, 256> line;
+  char* end = line.data();
+  const auto flush = [&] {
+    out.append(line.data(), end);
+    end = line.data();
+  };
+  const auto put = [&](std::string_view text) {
+    if (text.size() > static_cast<std::size_t>(line.data() + line.size() - end)) flush();
+    if (text.size() > line.size()) {
+      out += text;
+    } else {
+      end = std::copy(text.begin(), text.end(), end);
+    }
+  };
   std::size_t numbers = 0;
   for (const Piece& piece : pieces) {
     if (piece.form() == Piece::Form::Text) {
-      out += piece.text();
+      put(piece.text());
       continue;
     }
-    AppendForm(out, piece.number(), piece.form() == Piece::Form::Plain);
+    if (static_cast<std::size_t>(line.data() + line.size() - end) < kFormRoom) flush();
+    end = WriteForm(end, piece.number(), piece.form() == Piece::Form::Plain);
     figures_.push_back(piece.number());
     ++numbers;
   }
+  put(ending);
+  flush();
   return numbers;
 }
 
-void ResultText::AppendLine(std::initializer_list<Piece> pieces) {
-  Write(text_, pieces);
-  text_ += kLineEnd;
-}
+void ResultText::AppendLine(std::initializer_list<Piece> pieces) { Write(text_, pieces, kLineEnd); }
 
 void ResultText::PutInFront(std::initializer_list<Piece> pieces) {
   std::string line;
-  summaryCount_ = Write(line, pieces);
-  line += kLineEnd;
+  summaryCount_ = Write(line, pieces, kLineEnd);
   text_.insert(0, line);
 }
 
 void ResultText::WriteAlone(const Piece& number) {
   text_.clear();
-  summaryCount_ = Write(text_, {number});
+  summaryCount_ = Write(text_, {number}, "");
 }
 
 void ResultText::ReserveLines(double lines, std::size_t figuresPerLine) {

@@ -119,10 +119,10 @@ char* WriteSignificant(char* first, double magnitude, bool zeroBeforePoint) {
   }
   const int e = s.exponent;
   if (e > 14 || e < -4) {  // the exponent form: the mantissa and to_chars' exponent, as "E±XX"
-    *s.mark = 'E';
-    const auto exponentLength = static_cast<std::size_t>(s.end - s.mark);
-    std::memmove(s.mantissaEnd, s.mark, exponentLength);
-    return s.mantissaEnd + exponentLength;
+    char* out = s.mantissaEnd;
+    *out++ = 'E';
+    for (const char* c = s.mark + 1; c != s.end; ++c) *out++ = *c;  // never ahead of c
+    return out;
   }
   const int digits = static_cast<int>(s.mantissaEnd - first) - (s.mantissaEnd - first > 1 ? 1 : 0);
   if (e >= 0) {

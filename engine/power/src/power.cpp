@@ -27,19 +27,15 @@ double PositivePower(double x, double y, bool fastPath) {
   if (std::fabs(y) < 0x1p-64) return 1;
   // |ln x| ≥ 2^-53 for every double x ≠ 1, so for |y| ≥ 2^64 the power is beyond e^±2048.
   if (std::fabs(y) >= 0x1p64) return (x > 1) == (y > 0) ? kInfinity : 0;
-  // A schedule's next year is one step from the last; any other power starts from ln x.
-  std::optional<power::ScaledPower> fast = fastPath ? power::StepFromLast(x, y) : std::nullopt;
-  if (!fast) {
-    const power::DoubleDouble t = power::LogTimes(x, y);
-    // e^709.8 is above 2^1024 and e^-745.2 below 2^-1075, half the least subnormal, even after
-    // t's error.
-    if (t.hi > 709.8) return kInfinity;
-    if (t.hi < -745.2) return 0;
-    if (fastPath) fast = power::Exp(t);
-  }
-  if (fast) {
-    power::KeepLast(x, y, *fast);
-    if (const std::optional<double> rounded = power::Rounded(*fast)) return *rounded;
+  const power::DoubleDouble t = power::LogTimes(x, y);
+  // e^709.8 is above 2^1024 and e^-745.2 below 2^-1075, half the least subnormal, even after
+  // t's error.
+  if (t.hi > 709.8) return kInfinity;
+  if (t.hi < -745.2) return 0;
+  if (fastPath) {
+    const power::ScaledPower fast = power::Exp(t);
+    power::KeepLast(x, y, fast);
+    if (const std::optional<double> rounded = power::Rounded(fast)) return *rounded;
   }
   if (const std::optional<double> exact = power::ExactPower(x, y)) return *exact;
   return power::WidePower(x, y);
@@ -64,7 +60,11 @@ double PowerOf(double x, double y, bool fastPath) {
 
 }  // namespace
 
-double Power(double x, double y) { return PowerOf(x, y, true); }
+double Power(double x, double y) {
+  // A schedule's next year, one step from the last power: the common case, tried first.
+  if (const std::optional<double> stepped = power::SteppedPower(x, y)) return *stepped;
+  return PowerOf(x, y, true);
+}
 
 double power::PowerWithoutFastPath(double x, double y) { return PowerOf(x, y, false); }
 

@@ -36,10 +36,12 @@ DoubleDouble Inverse(double f) {
 
 }  // namespace
 
-std::optional<ScaledPower> StepFromLast(double x, double y) {
-  // The difference is exact (no error term) and ±1, so x^y is the last power times x^±1.
+std::optional<double> SteppedPower(double x, double y) {
+  // The difference is exact (no error term) and ±1, so x^y is the last power times x^±1. Only
+  // a positive finite base is ever kept, and only a finite y lies one from a kept one.
+  if (x != last.x) return std::nullopt;
   const DoubleDouble step = TwoSum(y, -last.y);
-  if (x != last.x || step.lo != 0 || std::fabs(step.hi) != 1) return std::nullopt;
+  if (step.lo != 0 || std::fabs(step.hi) != 1) return std::nullopt;
   // x = 2^binade × f with 1 ≤ f < 2; subnormal bases are left to the logarithm.
   const auto bits = std::bit_cast<std::uint64_t>(x);
   const auto biased = static_cast<int>(bits >> 52);
@@ -66,7 +68,8 @@ std::optional<ScaledPower> StepFromLast(double x, double y) {
     --exponent;
   }
   if (exponent < kLowestExponent || exponent > kHighestExponent) return std::nullopt;
-  return ScaledPower{scaled, exponent, from.error + kStepError};
+  last = {x, y, {scaled, exponent, from.error + kStepError}};
+  return Rounded(last.power);
 }
 
 void KeepLast(double x, double y, const ScaledPower& power) { last = {x, y, power}; }

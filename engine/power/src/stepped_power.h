@@ -9,11 +9,12 @@
 
 namespace belvik::power {
 
-// x^y from the last power this thread kept, when that was x^(y − 1) or x^(y + 1) and x^y stays
-// within the exponents Rounded takes; nothing otherwise. For x > 0 finite.
-std::optional<ScaledPower> StepFromLast(double x, double y);
+// x^y correctly rounded, stepped from the last power this thread kept, which x^y then replaces,
+// when that was x^(y − 1) or x^(y + 1), x^y stays within the exponents Rounded takes and its
+// rounding test settles it; nothing otherwise. Any x and y.
+std::optional<double> SteppedPower(double x, double y);
 
-// Keeps `power` as x^y for the next StepFromLast on this thread.
+// Keeps `power` as x^y (x > 0 finite) for the next SteppedPower on this thread.
 void KeepLast(double x, double y, const ScaledPower& power);
 
 }  // namespace belvik::power

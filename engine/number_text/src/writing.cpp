@@ -119,9 +119,16 @@ char* WriteSignificant(char* first, double magnitude, bool zeroBeforePoint) {
   }
   const int e = s.exponent;
   if (e > 14 || e < -4) {  // the exponent form: the mantissa and to_chars' exponent, as "E±XX"
+    // Sign and two or three digits, read before they are moved up to the mantissa's end.
+    const bool threeDigits = s.end - s.mark == 5;
+    const char sign = s.mark[1];
+    const std::array<char, 3> digits = {s.mark[2], s.mark[3], threeDigits ? s.mark[4] : '\0'};
     char* out = s.mantissaEnd;
     *out++ = 'E';
-    for (const char* c = s.mark + 1; c != s.end; ++c) *out++ = *c;  // never ahead of c
+    *out++ = sign;
+    *out++ = digits[0];
+    *out++ = digits[1];
+    if (threeDigits) *out++ = digits[2];
     return out;
   }
   const int digits = static_cast<int>(s.mantissaEnd - first) - (s.mantissaEnd - first > 1 ? 1 : 0);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 
 #include "belvik/number_writing.h"
 
@@ -17,9 +18,17 @@ std::size_t ResultText::Write(std::string& out, std::initializer_list<Piece> pie
   // The line is gathered here and appended once; a text longer than the room goes on as it is.
   std::array<char, 256> line;
   char* end = line.data();
+  // The line's first long number: one equal to it in the same form is copied, not written
+  // again (a lump sum's value, once the amount is below its last place, is its gain).
+  double repeatable = std::numeric_limits<double>::quiet_NaN();
+  Piece::Form repeatableForm = Piece::Form::Text;
+  const char* repeatableFirst = nullptr;
+  std::size_t repeatableLength = 0;
   const auto flush = [&] {
     out.append(line.data(), end);
     end = line.data();
+    repeatable = std::numeric_limits<double>::quiet_NaN();
+    repeatableLength = 0;
   };
   const auto put = [&](std::string_view text) {
     if (text.size() > static_cast<std::size_t>(line.data() + line.size() - end)) flush();
@@ -36,7 +45,20 @@ std::size_t ResultText::Write(std::string& out, std::initializer_list<Piece> pie
       continue;
     }
     if (static_cast<std::size_t>(line.data() + line.size() - end) < kFormRoom) flush();
-    end = WriteForm(end, piece.number(), piece.form() == Piece::Form::Plain);
+    char* const first = end;
+    if (piece.number() == repeatable && piece.form() == repeatableForm) {
+      end = std::copy_n(repeatableFirst, repeatableLength, end);
+    } else {
+      end = WriteForm(end, piece.number(), piece.form() == Piece::Form::Plain);
+      // Short ones are as quick to write as to copy.
+      constexpr std::ptrdiff_t kLong = 8;
+      if (repeatableLength == 0 && end - first > kLong) {
+        repeatable = piece.number();
+        repeatableForm = piece.form();
+        repeatableFirst = first;
+        repeatableLength = static_cast<std::size_t>(end - first);
+      }
+    }
     figures_.push_back(piece.number());
     ++numbers;
   }

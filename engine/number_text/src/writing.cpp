@@ -165,11 +165,14 @@ char* WriteForm(char* out, double x, bool zeroBeforePoint) {
   const auto put = [out](std::string_view text) {
     return std::copy(text.begin(), text.end(), out);
   };
-  if (x == 0) return put(kZero);  // negative zero too
-  if (std::isnan(x)) return put(kNan);
-  if (std::isinf(x)) return put(x < 0 ? kMinusInfinity : kInfinity);
-  if (std::signbit(x)) *out++ = '-';
   const double magnitude = std::fabs(x);
+  // One test for the three rare cases: false for NaN too.
+  if (!(magnitude > 0 && magnitude <= std::numeric_limits<double>::max())) {
+    if (magnitude == 0) return put(kZero);  // negative zero too
+    if (std::isnan(x)) return put(kNan);
+    return put(x < 0 ? kMinusInfinity : kInfinity);
+  }
+  if (std::signbit(x)) *out++ = '-';
   std::uint64_t tenThousandths = 0;
   if (IsTenThousandths(magnitude, tenThousandths)) {
     return WriteTenThousandths(out, out + kFormRoom - 1, tenThousandths, zeroBeforePoint);

@@ -15,8 +15,11 @@ cmake --preset bench >/dev/null
 cmake --build --preset bench
 bin=build/bench/bench
 
-echo "== Engine: calculators and their floors (median of 5)"
-"$bin/engine_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
+# Repetitions interleaved at random, so that load from elsewhere falls on a calculator and its
+# floor alike.
+echo "== Engine: calculators and their floors (median of 9, interleaved)"
+"$bin/engine_bench" --benchmark_repetitions=9 --benchmark_enable_random_interleaving=true \
+  --benchmark_report_aggregates_only=true \
   --benchmark_out=build/bench/engine.json --benchmark_out_format=json >/dev/null
 python3 bench/floor_ratio.py build/bench/engine.json
 

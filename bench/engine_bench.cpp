@@ -1,8 +1,10 @@
 // Each calculator over 1, 40, 1000 and 32767 years at rates of 0 and 1 % (1.01^32767 is still
-// finite; a rate of 0 makes every power 1, so only the 1 % rows show what the power costs),
-// against a floor: per schedule line, one std::pow and one shortest std::to_chars for every
-// number that line prints, and nothing else. The floor is the work no implementation of the
-// line can skip; scripts/bench.sh prints each calculator's time over its floor's.
+// finite; a rate of 0 makes every power 1, so only the 1 % rows show what the power costs), and
+// over the longest schedules a double still holds at 7 % (10000 years, 1.07^10000 ≈ 1E+293) and
+// at 10 % (7000 years, 1.1^7000 ≈ 1E+290), against a floor: per schedule line, one std::pow and one
+// shortest std::to_chars for every number that line prints, and nothing else. The floor is the work
+// no implementation of the line can skip; scripts/bench.sh prints each calculator's time over its
+// floor's.
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -23,6 +25,8 @@ volatile double g_rate = 0;
 // Years, then the rate in percent.
 void YearArgs(benchmark::internal::Benchmark* b) {
   b->ArgsProduct({{1, 40, 1000, 32767}, {0, 1}});
+  b->Args({10000, 7});
+  b->Args({7000, 10});
   b->Unit(benchmark::kMicrosecond);
 }
 

@@ -31,8 +31,9 @@ belvik_windows_packages=(cmake ninja-build python3 python3-mpmath g++-mingw-w64-
 belvik_screenshot_packages=(xvfb xauth xdotool dbus-daemon at-spi2-core python3-pyatspi
   imagemagick)
 
-# scripts/bench.sh only: Google Benchmark, and GNU time for the peak memory of a start-up.
-belvik_bench_packages=(libbenchmark-dev time)
+# scripts/bench.sh only: Google Benchmark, the X client library the start-up launcher watches
+# the display with, and valgrind for bench/engine_instructions.sh.
+belvik_bench_packages=(libbenchmark-dev libxcb1-dev valgrind)
 
 # Installs the packages given that are not installed yet, as root or through sudo.
 belvik_install_missing() {

@@ -57,8 +57,8 @@ class ResultText {
   void MoveInto(Result& result);
 
  private:
-  // Writes the pieces onto `out` and their numbers onto the figures; returns how many.
-  std::size_t Write(std::string& out, std::initializer_list<Piece> pieces);
+  // Writes the pieces and `ending` onto `out` and the numbers onto the figures; returns how many.
+  std::size_t Write(std::string& out, std::initializer_list<Piece> pieces, std::string_view ending);
 
   std::string text_;
   std::vector<double> figures_;  // the lines' numbers, then the summary's, written last

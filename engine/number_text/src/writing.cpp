@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -6,6 +7,7 @@
 #include <cstring>
 #include <limits>
 #include <string>
+#include <string_view>
 
 #include "belvik/number_writing.h"
 #include "decimal_scaling.h"
@@ -15,30 +17,27 @@ namespace {
 
 using number_text::RoundToWhole;
 
-// 15 significant digits of |x| at most (trailing zeros dropped) and the decimal exponent of
-// the first.
-struct Significant {
-  std::array<char, 17> digits{};  // 17: a shortest form may hold that many before it is judged
-  int count = 0;
-  int exponent = 0;
+// to_chars' scientific text written at `first`: "d.ddde±XX", "de±XXX" and so on. The mantissa
+// is [first, mantissaEnd): its first digit and, from two digits on, a point and the rest.
+struct Scientific {
+  char* mantissaEnd;
+  char* mark;  // the 'e', followed by the exponent's sign and its two or three digits
+  char* end;
+  int exponent;  // of the first digit
 };
 
-// Digits and exponent of to_chars' scientific text: "d.ddde±XX" or "de±XX".
-void FromScientific(const char* first, const char* last, Significant& s) {
-  // One digit, then the point and the rest (at most 16 more) if there are any.
-  const char* c =
-      static_cast<const char*>(std::memchr(first, 'e', static_cast<std::size_t>(last - first)));
-  s.digits[0] = *first;
-  s.count = 1;
-  if (c - first > 2) {
-    std::memcpy(s.digits.data() + 1, first + 2, static_cast<std::size_t>(c - first - 2));
-    s.count += static_cast<int>(c - first - 2);
-  }
-  s.exponent = 0;
-  while (s.count > 1 && s.digits[static_cast<std::size_t>(s.count - 1)] == '0') --s.count;
-  const bool negative = c[1] == '-';
-  for (c += 2; c != last; ++c) s.exponent = s.exponent * 10 + (*c - '0');
-  if (negative) s.exponent = -s.exponent;
+// Reads the scientific text [first, end) and drops the mantissa's trailing zeros (a fixed count
+// of digits can end in some; the point goes with the last of them).
+Scientific ReadScientific(char* first, char* end) {
+  const bool threeDigits = end[-4] != 'e';
+  char* const mark = end - (threeDigits ? 5 : 4);
+  int exponent = (mark[2] - '0') * 10 + (mark[3] - '0');
+  if (threeDigits) exponent = exponent * 10 + (mark[4] - '0');
+  if (mark[1] == '-') exponent = -exponent;
+  char* mantissaEnd = mark;
+  while (mantissaEnd - first > 2 && mantissaEnd[-1] == '0') --mantissaEnd;
+  if (mantissaEnd - first == 2) --mantissaEnd;
+  return {mantissaEnd, mark, end, exponent};
 }
 
 // Most numbers a calculator writes are whole ten-thousandths (everything that went through
@@ -75,128 +74,120 @@ char* WriteTenThousandths(char* out, char* end, std::uint64_t n, bool zeroBefore
 // Rounds the shortest text's 16 or 17 digits to 15, which is the exact value's rounding unless
 // the digits after the 15th are a lone 5. Were the exact value on the other side of any other
 // half-way point, that point would lie closer to it than the shortest text and have no more
-// digits, so it would have been the shortest text. The lone 5 is left to the exact rounding.
-bool RoundShortestTo15(Significant& s) {
-  const char next = s.digits[15];
-  if (next == '5' && s.count == 16) return false;  // trailing zeros are already dropped
-  s.count = 15;
+// digits, so it would have been the shortest text. The lone 5 is left to the exact rounding,
+// and so are fifteen nines rounding up, whose exponent changes.
+bool RoundShortestTo15(char* first, Scientific& s) {
+  // Digit k (from 0) stands at first[k + 1] from the second on, after the point.
+  char* const cut = first + 16;
+  const char next = *cut;
+  if (next == '5' && s.mantissaEnd == cut + 1) return false;  // no zeros trail a shortest text
+  char* end = cut;
   if (next >= '5') {
-    int k = 14;
-    for (; k >= 0 && s.digits[static_cast<std::size_t>(k)] == '9'; --k) s.count = k;
-    if (k < 0) {
-      s.digits[0] = '1';
-      s.count = 1;
-      ++s.exponent;
-      return true;
+    char* c = cut - 1;
+    for (; c != first + 1 && *c == '9'; --c) end = c;
+    if (c == first + 1) {  // every digit after the point was a 9
+      if (*first == '9') return false;
+      c = first;
     }
-    ++s.digits[static_cast<std::size_t>(k)];
+    ++*c;
   }
-  while (s.count > 1 && s.digits[static_cast<std::size_t>(s.count - 1)] == '0') --s.count;
+  while (end - first > 2 && end[-1] == '0') --end;
+  if (end - first == 2) --end;
+  s.mantissaEnd = end;
   return true;
 }
 
-// Filled in place: returning the digits just written byte by byte as a copy stalls on store
-// forwarding, which showed as a third of the time of writing a number.
-void SignificantDigits(double magnitude, Significant& s) {
-  std::array<char, 32> buffer{};
-  char* const first = buffer.data();
-  char* const last = first + buffer.size();
+// The 15-digit form of a finite, nonzero magnitude written at `first`, straight from the
+// digits of to_chars' scientific text written there first. Needs room for 24 characters.
+char* WriteSignificant(char* first, double magnitude, bool zeroBeforePoint) {
+  char* const last = first + 24;
+  Scientific s{};
   // The shortest text that reads back as the double is several times cheaper to find than a
   // fixed count of digits. For a normal double it lies within half an ulp, which is less than
   // half a unit of the 15th digit, so when it has at most 15 digits it is the rounding to 15.
   // Subnormals have fewer bits than that and go the long way.
+  bool rounded = false;
   if (magnitude >= std::numeric_limits<double>::min()) {
-    const auto shortest = std::to_chars(first, last, magnitude, std::chars_format::scientific);
-    FromScientific(first, shortest.ptr, s);
-    if (s.count <= 15 || RoundShortestTo15(s)) return;
+    s = ReadScientific(first,
+                       std::to_chars(first, last, magnitude, std::chars_format::scientific).ptr);
+    rounded = s.mantissaEnd - first <= 16 || RoundShortestTo15(first, s);
   }
-  // d.dddddddddddddde±XXX: 15 digits, correctly rounded from the exact value, ties to even.
-  const auto fixed15 = std::to_chars(first, last, magnitude, std::chars_format::scientific, 14);
-  FromScientific(first, fixed15.ptr, s);
-}
-
-// The digits placed by their exponent: plain from 1E-04 to below 1E+15, else the exponent form.
-char* WriteSignificant(char* out, const Significant& s, bool zeroBeforePoint) {
-  const char* const digits = s.digits.data();
-  const int count = s.count;
-  const auto copy = [&out](const char* from, int n) {
-    for (int k = 0; k < n; ++k) *out++ = from[k];
-  };
-  const auto fill = [&out](char c, int n) {
-    for (int k = 0; k < n; ++k) *out++ = c;
-  };
-  if (s.exponent >= -4 && s.exponent <= 14) {
-    if (s.exponent < 0) {
-      if (zeroBeforePoint) *out++ = '0';
-      *out++ = '.';
-      fill('0', -s.exponent - 1);
-      copy(digits, count);
-    } else if (count <= s.exponent + 1) {
-      copy(digits, count);
-      fill('0', s.exponent + 1 - count);
-    } else {
-      copy(digits, s.exponent + 1);
-      *out++ = '.';
-      copy(digits + s.exponent + 1, count - s.exponent - 1);
-    }
+  if (!rounded) {
+    // d.dddddddddddddde±XXX: 15 digits, correctly rounded from the exact value, ties to even.
+    s = ReadScientific(
+        first, std::to_chars(first, last, magnitude, std::chars_format::scientific, 14).ptr);
+  }
+  const int e = s.exponent;
+  if (e > 14 || e < -4) {  // the exponent form: the mantissa and to_chars' exponent, as "E±XX"
+    // Sign and two or three digits, read before they are moved up to the mantissa's end.
+    const bool threeDigits = s.end - s.mark == 5;
+    const char sign = s.mark[1];
+    const std::array<char, 3> digits = {s.mark[2], s.mark[3], threeDigits ? s.mark[4] : '\0'};
+    char* out = s.mantissaEnd;
+    *out++ = 'E';
+    *out++ = sign;
+    *out++ = digits[0];
+    *out++ = digits[1];
+    if (threeDigits) *out++ = digits[2];
     return out;
   }
-  *out++ = digits[0];
-  if (count > 1) {
-    *out++ = '.';
-    copy(digits + 1, count - 1);
+  const int digits = static_cast<int>(s.mantissaEnd - first) - (s.mantissaEnd - first > 1 ? 1 : 0);
+  if (e >= 0) {
+    // The digits before the point move over it; the ones after stay where they are.
+    const int whole = std::min(e, digits - 1);
+    std::memmove(first + 1, first + 2, static_cast<std::size_t>(whole));
+    char* const out = first + 1 + whole;
+    if (digits - 1 > e) {
+      *out = '.';
+      return s.mantissaEnd;
+    }
+    return std::fill_n(out, e + 1 - digits, '0');
   }
-  *out++ = 'E';
-  *out++ = s.exponent < 0 ? '-' : '+';
-  const int e = std::abs(s.exponent);
-  if (e >= 100) *out++ = static_cast<char>('0' + e / 100);
-  *out++ = static_cast<char>('0' + e / 10 % 10);
-  *out++ = static_cast<char>('0' + e % 10);
-  return out;
+  // Below 1: "0.", or "." alone, and -e - 1 zeros in front of the digits.
+  std::array<char, 15> held{};
+  held[0] = *first;
+  if (digits > 1) std::memcpy(held.data() + 1, first + 2, static_cast<std::size_t>(digits - 1));
+  char* out = first;
+  if (zeroBeforePoint) *out++ = '0';
+  *out++ = '.';
+  out = std::fill_n(out, -e - 1, '0');
+  return std::copy_n(held.data(), digits, out);
 }
 
 }  // namespace
 
-void AppendForm(std::string& out, double x, bool zeroBeforePoint) {
-  if (x == 0) {  // negative zero too
-    out += '0';
-    return;
-  }
+char* WriteForm(char* out, double x, bool zeroBeforePoint) {
+  constexpr std::string_view kZero = "0";
   // No calculation writes one, but a fragment of to_chars' spelling would be worse than it.
-  if (std::isnan(x)) {
-    out += "nan";
-    return;
-  }
-  if (std::isinf(x)) {
-    out += x < 0 ? "-inf" : "inf";
-    return;
-  }
-  // Sign, "0.", four zeros and 15 digits, or sign, 15 digits, point and "E-308", fit in 24.
-  std::array<char, 24> buffer{};
-  char* end = buffer.data();
-  if (std::signbit(x)) *end++ = '-';
+  constexpr std::string_view kNan = "nan";
+  constexpr std::string_view kInfinity = "inf";
+  constexpr std::string_view kMinusInfinity = "-inf";
+  const auto put = [out](std::string_view text) {
+    return std::copy(text.begin(), text.end(), out);
+  };
   const double magnitude = std::fabs(x);
+  // One test for the three rare cases: false for NaN too.
+  if (!(magnitude > 0 && magnitude <= std::numeric_limits<double>::max())) {
+    if (magnitude == 0) return put(kZero);  // negative zero too
+    if (std::isnan(x)) return put(kNan);
+    return put(x < 0 ? kMinusInfinity : kInfinity);
+  }
+  if (std::signbit(x)) *out++ = '-';
   std::uint64_t tenThousandths = 0;
   if (IsTenThousandths(magnitude, tenThousandths)) {
-    end = WriteTenThousandths(end, buffer.data() + buffer.size(), tenThousandths, zeroBeforePoint);
-  } else {
-    Significant s;
-    SignificantDigits(magnitude, s);
-    end = WriteSignificant(end, s, zeroBeforePoint);
+    return WriteTenThousandths(out, out + kFormRoom - 1, tenThousandths, zeroBeforePoint);
   }
-  out.append(buffer.data(), end);
+  return WriteSignificant(out, magnitude, zeroBeforePoint);
 }
 
 std::string StrForm(double x) {
-  std::string text;
-  AppendForm(text, x, false);
-  return text;
+  std::array<char, kFormRoom> text{};
+  return {text.data(), WriteForm(text.data(), x, false)};
 }
 
 std::string PlainForm(double x) {
-  std::string text;
-  AppendForm(text, x, true);
-  return text;
+  std::array<char, kFormRoom> text{};
+  return {text.data(), WriteForm(text.data(), x, true)};
 }
 
 }  // namespace belvik

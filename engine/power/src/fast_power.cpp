@@ -83,7 +83,7 @@ DoubleDouble LogTimes(double x, double y) {
   return FastTwoSum(product.hi, product.lo + y * log.lo);
 }
 
-std::optional<double> ExpRounded(DoubleDouble t) {
+ScaledPower Exp(DoubleDouble t) {
   // t = n ln 2 / 2^14 + r with |r| ≤ ln 2 / 2^15; n = 2^14 k + 2^7 i + j picks 2^k and the rows.
   const double n = (t.hi * kInverseStep + kRoundShift) - kRoundShift;
   // Exact: n = 0 below 2^-16, and from there on both terms are multiples of t.hi's last place
@@ -92,14 +92,18 @@ std::optional<double> ExpRounded(DoubleDouble t) {
   const DoubleDouble second = TwoSum(first, -n * kStep2);
   const DoubleDouble r = TwoSum(second.hi, second.lo + (t.lo - n * kStep3));
   const auto whole = static_cast<std::int64_t>(n);
-  const auto k = static_cast<int>(whole >> 14);
   const PowerTables& tables = Tables();
   const DoubleDouble rows =
       Multiply(tables.exp2Coarse[(whole >> 7) & 127], tables.exp2Fine[whole & 127]);
-  const DoubleDouble e = TimesExpSmall(rows, r);  // within [0.99, 2.01]
+  // Within [0.99, 2.01]. The bound: t's error times e^t, and the exponential's own.
+  return {TimesExpSmall(rows, r), static_cast<int>(whole >> 14),
+          std::fabs(t.hi) * 0x1p-79 + 0x1p-81};
+}
 
-  // The bound, relative: t's error times e^t, and the exponential's own; e is below 2.02.
-  const double margin = (std::fabs(t.hi) * 0x1p-79 + 0x1p-81) * 2.02;
+std::optional<double> Rounded(const ScaledPower& power) {
+  const DoubleDouble e = power.scaled;
+  const int k = power.exponent;
+  const double margin = power.error * 2.02;  // relative to e, which is below 2.02
   const double scaledMinimum = k < -1020 ? PowerOfTwo(-1022 - k) : 0;  // 2^-1022 / 2^k
   if (e.hi >= scaledMinimum) {
     if (e.hi + (e.lo + margin) != e.hi || e.hi + (e.lo - margin) != e.hi) return std::nullopt;

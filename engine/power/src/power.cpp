@@ -7,6 +7,7 @@
 #include "double_double.h"
 #include "exact_power.h"
 #include "fast_power.h"
+#include "stepped_power.h"
 #include "wide_power.h"
 
 namespace belvik {
@@ -32,7 +33,9 @@ double PositivePower(double x, double y, bool fastPath) {
   if (t.hi > 709.8) return kInfinity;
   if (t.hi < -745.2) return 0;
   if (fastPath) {
-    if (const std::optional<double> fast = power::ExpRounded(t)) return *fast;
+    const power::ScaledPower fast = power::Exp(t);
+    power::KeepLast(x, y, fast);
+    if (const std::optional<double> rounded = power::Rounded(fast)) return *rounded;
   }
   if (const std::optional<double> exact = power::ExactPower(x, y)) return *exact;
   return power::WidePower(x, y);
@@ -57,7 +60,11 @@ double PowerOf(double x, double y, bool fastPath) {
 
 }  // namespace
 
-double Power(double x, double y) { return PowerOf(x, y, true); }
+double Power(double x, double y) {
+  // A schedule's next year, one step from the last power: the common case, tried first.
+  if (const std::optional<double> stepped = power::SteppedPower(x, y)) return *stepped;
+  return PowerOf(x, y, true);
+}
 
 double power::PowerWithoutFastPath(double x, double y) { return PowerOf(x, y, false); }
 

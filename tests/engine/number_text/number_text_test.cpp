@@ -242,6 +242,10 @@ INSTANTIATE_TEST_SUITE_P(
                  "-1.00000000000655E-05"},
         FormCase{"trailing_zeros_padded", 1e14, "100000000000000", "100000000000000"},
         FormCase{"rounds_up_to_next_power", 999999999999999.9, "1E+15", "1E+15"},
+        FormCase{"rounds_up_to_three_exponent_digits", 9.999999999999999e99, "1E+100", "1E+100"},
+        FormCase{"rounds_up_into_first_digit", 1.9999999999999998e20, "2E+20", "2E+20"},
+        FormCase{"rounds_before_exponent", 1.2345678901234567e200, "1.23456789012346E+200",
+                 "1.23456789012346E+200"},
         // Exactly representable ties at the 16th significant digit go even.
         FormCase{"tie_at_sixteenth_digit_down", 100000000000000.5, "100000000000000",
                  "100000000000000"},

@@ -1,8 +1,10 @@
 """Holds every bit of the engine's power against exact_power.py on random pairs.
 
-Usage: power_check.py [--wide] DRIVER [COUNT] [SEED]. COUNT defaults to BELVIK_POWER_SWEEP,
-else 20000; with --wide the power skips its fast path (every pair takes the exact or the wide
-path, some 50 us each) and COUNT defaults to a tenth. BELVIK_DRIVER_RUNNER, when set, is put in
+Usage: power_check.py [--wide | --runs] DRIVER [COUNT] [SEED]. COUNT defaults to
+BELVIK_POWER_SWEEP, else 20000; with --wide the power skips its fast path (every pair takes the
+exact or the wide path, some 50 us each) and COUNT defaults to a tenth; with --runs the pairs come
+in runs of one base to exponents one apart, up or down, as schedules ask for them, so that all
+but the first of each run are stepped from the last. BELVIK_DRIVER_RUNNER, when set, is put in
 front of DRIVER (an emulator for a cross build).
 """
 import math
@@ -70,16 +72,42 @@ def pair(rng):
     return x, float(round(y)) if rng.random() < 0.5 else y
 
 
+def run(rng):
+    """One base to a run of exponents one apart: from year 1 or from any year up to where the
+    power leaves the doubles, through it, or a typed fractional year; up or down, mostly long."""
+    x = 1 + rate(rng) if rng.random() < 0.9 else small_base(rng)
+    length = rng.choice([rng.randint(2, 50), rng.randint(50, 3000)])
+    edge = 709 / abs(math.log(abs(x))) if abs(x) not in (0, 1) else 32767.0
+    roll = rng.random()
+    if roll < 0.3:
+        start = 1.0
+    elif roll < 0.6:  # across overflow, underflow or the subnormals
+        start = float(max(1, int(edge) - rng.randint(0, length)))
+    elif roll < 0.8:
+        start = float(rng.randint(1, int(min(edge, 32767))))
+    else:
+        start = round(rng.uniform(0, min(edge, 32767)), rng.randint(1, 2))
+    step = rng.choice([1, -1])
+    return [(x, start + step * k) for k in range(length)]
+
+
 def main():
     args = sys.argv[1:]
-    wide = args[0] == '--wide'
-    args = args[1:] if wide else args
+    mode = args[0] if args[0] in ('--wide', '--runs') else ''
+    args = args[1:] if mode else args
+    wide = mode == '--wide'
     driver = args[0]
     count = int(args[1]) if len(args) > 1 else \
         int(os.environ.get('BELVIK_POWER_SWEEP', '20000')) // (10 if wide else 1)
     seed = int(args[2]) if len(args) > 2 else 1
     rng = random.Random(seed)
-    pairs = [pair(rng) for _ in range(count)]
+    if mode == '--runs':
+        pairs = []
+        while len(pairs) < count:
+            pairs += run(rng)
+        pairs = pairs[:count]
+    else:
+        pairs = [pair(rng) for _ in range(count)]
     feed = ''.join('%016x %016x\n' % (bits(x), bits(y)) for x, y in pairs)
     runner = os.environ.get('BELVIK_DRIVER_RUNNER', '').split()
     command = runner + [driver] + (['wide'] if wide else [])

@@ -103,5 +103,38 @@ INSTANTIATE_TEST_SUITE_P(
         PowerCase{"minus_infinity_to_minus_three", -kInf, -3, -0.0}),
     RowName());
 
+// One base to a run of exponents one apart, as a schedule asks for them: every power but the
+// first is stepped from the last one.
+struct RunCase {
+  const char* name;
+  double x;
+  double from;
+  double to;  // inclusive; below `from` for a run downwards
+};
+
+class SteppedPowerTest : public testing::TestWithParam<RunCase> {};
+
+TEST_P(SteppedPowerTest, IsThePowerTheExactAndWidePathsGive) {
+  const RunCase& c = GetParam();
+  const double step = c.to > c.from ? 1 : -1;
+  for (double y = c.from; y != c.to + step; y += step) {
+    SCOPED_TRACE(y);
+    ExpectSameDouble(Power(c.x, y), power::PowerWithoutFastPath(c.x, y));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Power, SteppedPowerTest,
+    testing::Values(RunCase{"up_into_overflow", 1 + 4.0 / 100, 18090, 18100},
+                    RunCase{"down_out_of_overflow", 1 + 4.0 / 100, 18100, 18090},
+                    RunCase{"down_through_subnormals_to_zero", 1 + 4.0 / 100, -18970, -19010},
+                    RunCase{"up_through_subnormals_to_zero", 1 - 10.0 / 100, 6990, 7090},
+                    RunCase{"past_a_power_near_halfway", 1 + 4.99 / 100, 8454, 8474},
+                    RunCase{"past_a_power_halfway", 1.5, 30, 38},
+                    RunCase{"schedule_down_from_32767", 1 + 1.0 / 100, 32767, 32700},
+                    RunCase{"typed_fraction_of_a_year", 1 + 7.0 / 100, 0.5, 40.5},
+                    RunCase{"negative_base", -1.25, 1, 30}),
+    RowName());
+
 }  // namespace
 }  // namespace belvik

@@ -2,6 +2,7 @@
 // decimal separator is always the point.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace belvik {
@@ -13,8 +14,13 @@ std::string StrForm(double x);
 // StrForm with a zero before the point below 1 ("0.5").
 std::string PlainForm(double x);
 
-// Appends StrForm(x), or PlainForm(x) when `zeroBeforePoint`, to `out`: a long text written
-// number by number needs no string of its own per number.
-void AppendForm(std::string& out, double x, bool zeroBeforePoint);
+// The room WriteForm needs: every form takes at most 24 characters (sign, "0.", four zeros and
+// 15 digits, or sign, 15 digits, point and "E-308"), and the digits are worked out in place.
+inline constexpr std::size_t kFormRoom = 25;
+
+// Writes StrForm(x), or PlainForm(x) when `zeroBeforePoint`, at `out`, which has room for
+// kFormRoom characters, and returns its end: a long text written number by number needs no
+// string of its own per number.
+char* WriteForm(char* out, double x, bool zeroBeforePoint);
 
 }  // namespace belvik

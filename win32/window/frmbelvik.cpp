@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "belvik/calculate.h"
+#include "belvik/calculators.h"
 #include "belvik/version.h"
 #include "control_ids.h"
 #include "controls.h"
@@ -143,7 +143,7 @@ void frmbelvik::useFonts() {
 }
 
 SIZE frmbelvik::outerSize() const {
-  return {design::RoundToPixels(design::kOuterWidthTwips, twipsPerPixel()),
+  return {design::kOuterWidthPixels,
           design::RoundToPixels(design::kOuterHeightTwips, twipsPerPixel())};
 }
 

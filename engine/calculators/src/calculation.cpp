@@ -1,20 +1,14 @@
 #include "calculation.h"
 
-#include <limits>
-
 namespace belvik {
 
-Run::Run(const CalculatorDescription& calculator, std::vector<std::string> inputs)
-    : calculator_(calculator), inputs_(std::move(inputs)) {
-  // A text that was never given counts as an empty box.
-  inputs_.resize(calculator.inputs.size());
-  values_.assign(inputs_.size(), std::numeric_limits<double>::quiet_NaN());
-}
+Run::Run(const CalculatorDescription& calculator, std::span<const std::string_view> inputs)
+    : calculator_(calculator), inputs_(inputs) {}
 
 void Run::Stop(Failure failure) { throw detail::Stopped{failure}; }
 
 double Run::Read(std::size_t k) {
-  const std::string_view text = inputs_[k];
+  const std::string_view text = Text(k);
   double value = 0;
   switch (calculator_.inputs[k].reading) {
     case Reading::Loose:
@@ -32,8 +26,8 @@ double Run::Read(std::size_t k) {
 }
 
 void Run::MoveInto(Result& result) {
-  result.inputs = std::move(inputs_);
-  result.values = std::move(values_);
+  for (std::size_t k = 0; k < calculator_.inputs.size(); ++k) result.inputs[k] = Text(k);
+  result.values = values_;
 }
 
 namespace detail {

@@ -4,11 +4,12 @@
 // to then stays, as the result box keeps the lines of a calculation that stopped.
 #pragma once
 
+#include <array>
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
-#include <vector>
 
 #include "belvik/calculator_description.h"
 #include "belvik/number_reading.h"
@@ -20,7 +21,7 @@ namespace belvik {
 
 class Run {
  public:
-  Run(const CalculatorDescription& calculator, std::vector<std::string> inputs);
+  Run(const CalculatorDescription& calculator, std::span<const std::string_view> inputs);
 
   // Ends the run here with `failure`. Only RunCalculator catches it.
   [[noreturn]] static void Stop(Failure failure);
@@ -45,8 +46,10 @@ class Run {
     return result;
   }
 
-  // Input `k`'s text as given.
-  std::string_view Text(std::size_t k) const { return inputs_[k]; }
+  // Input `k`'s text as given; a text that was never given is an empty box.
+  std::string_view Text(std::size_t k) const {
+    return k < inputs_.size() ? inputs_[k] : std::string_view();
+  }
   // Input `k` read as its description says; a text it cannot read stops the run.
   double Read(std::size_t k);
 
@@ -62,8 +65,8 @@ class Run {
 
  private:
   const CalculatorDescription& calculator_;
-  std::vector<std::string> inputs_;
-  std::vector<double> values_;
+  std::span<const std::string_view> inputs_;
+  std::array<double, kMaxInputs> values_ = Result::NotRead();
   FaultWatch watch_;
   ResultText text_;
 };
@@ -78,12 +81,12 @@ Result Finish(const CalculatorDescription& calculator, Failure failure, Run& run
 
 }  // namespace detail
 
-// Runs `body(run)` on `inputs` (in the order of the calculator's description) after the
+// Runs `body(run)` on `inputs` (one per input of the calculator's description) after the
 // empty-box check, and turns what it wrote, or the failure that stopped it, into the result.
 template <typename Body>
-Result RunCalculator(Calculator calculator, std::vector<std::string> inputs, Body&& body) {
+Result RunCalculator(Calculator calculator, std::span<const std::string_view> inputs, Body&& body) {
   const CalculatorDescription& description = Describe(calculator);
-  Run run(description, std::move(inputs));
+  Run run(description, inputs);
   Failure failure = Failure::None;
   try {
     for (std::size_t k = 0; k < description.inputs.size(); ++k) {

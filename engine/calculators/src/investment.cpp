@@ -43,7 +43,7 @@ Result CalculateInvestment(const InvestmentTexts& texts) {
 
 template <>
 Result CalculateFrom<kCalculator>(std::span<const std::string_view> texts) {
-  return RunCalculator(kCalculator, {texts.begin(), texts.end()}, [](Run& run) {
+  return RunCalculator(kCalculator, texts, [](Run& run) {
     const double monthlyAmount = run.Read(kMonthlyAmount);
     const double increasePercent = run.Read(kYearlyIncrease);
     const double returnPercent = run.Read(kAnnualReturn);

@@ -22,7 +22,7 @@ Result CalculateLumpSum(const LumpSumTexts& texts) {
 
 template <>
 Result CalculateFrom<kCalculator>(std::span<const std::string_view> texts) {
-  return RunCalculator(kCalculator, {texts.begin(), texts.end()}, [](Run& run) {
+  return RunCalculator(kCalculator, texts, [](Run& run) {
     const double years = run.Read(kYears);
     Run::CapYears(years);
     double fv = 0;

@@ -63,7 +63,7 @@ Result CalculatePension(const PensionTexts& texts) {
 
 template <>
 Result CalculateFrom<kCalculator>(std::span<const std::string_view> texts) {
-  return RunCalculator(kCalculator, {texts.begin(), texts.end()}, [](Run& run) {
+  return RunCalculator(kCalculator, texts, [](Run& run) {
     // Read in this order; the first failure stops with the box already emptied.
     const std::int16_t retirementAge = ReadInt16(run, kRetirementAge);
     const std::int16_t currentAge = ReadInt16(run, kCurrentAge);

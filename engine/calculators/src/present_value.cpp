@@ -21,7 +21,7 @@ Result CalculatePresentValue(const PresentValueTexts& texts) {
 
 template <>
 Result CalculateFrom<kCalculator>(std::span<const std::string_view> texts) {
-  return RunCalculator(kCalculator, {texts.begin(), texts.end()}, [](Run& run) {
+  return RunCalculator(kCalculator, texts, [](Run& run) {
     const double amount = run.Read(kAmount);
     const double ratePercent = run.Read(kRate);
     const double years = run.Read(kYears);

@@ -42,7 +42,7 @@ ChartSeries Named(const SeriesRecipe& recipe) {
 ChartSeries ScheduleSeries(const Result& result, const SeriesRecipe& recipe) {
   ChartSeries series = Named(recipe);
   const double input =
-      recipe.input < result.values.size() ? result.values[recipe.input] : kNoFigure;
+      recipe.input < result.Inputs().size() ? result.values[recipe.input] : kNoFigure;
   const double growth = 1 + input / 100;
   double sum = 0;
   for (std::size_t k = 0; k < result.LineCount(); ++k) {

@@ -6,8 +6,9 @@ PrintOut PrintOutOf(const Result& result, std::string_view title,
                     std::span<const std::string_view> labels) {
   PrintOut out;
   out.title = title;
-  for (std::size_t k = 0; k < labels.size() && k < result.inputs.size(); ++k) {
-    out.inputs.push_back(std::string(labels[k]) + "：" + result.inputs[k]);
+  const std::span<const std::string> inputs = result.Inputs();
+  for (std::size_t k = 0; k < labels.size() && k < inputs.size(); ++k) {
+    out.inputs.push_back(std::string(labels[k]) + "：" + inputs[k]);
   }
   ResultTable table = TableOf(result);
   if (result.LineCount() == 0 && FiguresPerLine(result.calculator) == 0) {

@@ -53,6 +53,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Up to 15 digits and 10^22 one exact operation gives the nearest double;
         // past either border the reading must still round once, not twice.
         TextCase{"fifteen_digits", "123456789012.345", 123456789012.345},
+        TextCase{"fifteen_decimals", "0.123456789012345", 0.123456789012345},
+        TextCase{"fifteen_places_mostly_zeros", "0.000000000000005", 5e-15},
         TextCase{"largest_exact_power", "1e22", 1e22},
         TextCase{"first_inexact_power", "1e23", 1e23}, TextCase{"tiny_fraction", "1e-22", 1e-22},
         TextCase{"beyond_53_bits", "9007199254740993", 9007199254740992.0},

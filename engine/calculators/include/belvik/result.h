@@ -2,7 +2,9 @@
 // what stopped the run, and the inputs it was given.
 #pragma once
 
+#include <array>
 #include <cstddef>
+#include <limits>
 #include <optional>
 #include <span>
 #include <string>
@@ -25,9 +27,10 @@ struct Result {
   std::size_t summaryCount = 0;  // how many of the last figures are the summary's
   // The texts the calculation was given, one per input of its description, and the number it
   // read from each (NaN for one the run stopped before reading), so that whatever takes the
-  // result further reads the inputs as the calculator did.
-  std::vector<std::string> inputs;
-  std::vector<double> values;
+  // result further reads the inputs as the calculator did. Places past the calculator's inputs
+  // stay empty. Fixed arrays: a one-number result costs no allocation for them.
+  std::array<std::string, kMaxInputs> inputs;
+  std::array<double, kMaxInputs> values = NotRead();
 
   std::size_t LineCount() const;
   // The numbers of schedule line `k` (from 0, in writing order).
@@ -35,6 +38,17 @@ struct Result {
   // The summary's numbers as printed (investment: principal, value; pension: the total, none
   // when no year ran; present value: the value; lump sum: the final value). None without one.
   std::span<const double> Summary() const;
+  // The texts of the calculator's inputs, in its description's order.
+  std::span<const std::string> Inputs() const {
+    return std::span(inputs).first(Describe(calculator).inputs.size());
+  }
+
+  // Every value NaN: nothing read yet.
+  static constexpr std::array<double, kMaxInputs> NotRead() {
+    std::array<double, kMaxInputs> values{};
+    values.fill(std::numeric_limits<double>::quiet_NaN());
+    return values;
+  }
 
   friend bool operator==(const Result&, const Result&) = default;
 };

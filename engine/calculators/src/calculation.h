@@ -45,6 +45,10 @@ class Run {
     return result;
   }
 
+  // Never: a failing step has already ended the run (for the schedules shared with runs that
+  // record their faults instead).
+  static constexpr bool Stopped() { return false; }
+
   // Input `k`'s text as given.
   std::string_view Text(std::size_t k) const { return inputs_[k]; }
   // Input `k` read as its description says; a text it cannot read stops the run.

@@ -15,7 +15,10 @@ constexpr std::size_t kRetirementAge = InputIndex(kCalculator, "retirementAge");
 }  // namespace
 
 std::optional<double> PensionTotal(const Result& pension) {
-  if (pension.failure != Failure::None || pension.Summary().empty()) return std::nullopt;
+  if (pension.calculator != kCalculator || pension.failure != Failure::None ||
+      pension.Summary().empty()) {
+    return std::nullopt;
+  }
   return pension.Summary().front();
 }
 

@@ -94,8 +94,9 @@ INSTANTIATE_TEST_SUITE_P(
                                  GoalFailure::RateBelowTotalLoss}),
     RowName());
 
-TEST(PensionTarget, NoTotalWithoutAYear) {
+TEST(PensionTarget, NoTotalWithoutAYearOrFromAnotherCalculator) {
   EXPECT_EQ(PensionTotal(CalculatePension({"3", "2000", "0", "50", "55"})), std::nullopt);
+  EXPECT_EQ(PensionTotal(CalculateInvestment({"300", "0", "10", "3"})), std::nullopt);
 }
 
 }  // namespace

@@ -9,7 +9,8 @@
 
 namespace belvik {
 
-// The pension result's total as its summary prints it; none when no year ran or the run stopped.
+// The pension result's total as its summary prints it; none when no year ran, the run stopped
+// or the result is another calculator's.
 std::optional<double> PensionTotal(const Result& pension);
 
 // Retirement age minus current age, as the pension result read them.

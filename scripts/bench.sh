@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Builds the bench preset (Release) and measures: each calculator against the floor of its
-# schedule lines, the table text and CSV file of a 32767-line schedule, click to text on the
-# window for 32767-line schedules, one paint of a 32767-point chart and the PDF of a schedule of
-# 1000 and of 32767 lines (Qt's offscreen platform), and start-up to the mapped window and peak
-# memory on one Xvfb against an empty QMainWindow and against one holding a single Latin or
-# Chinese label, the least any text costs.
+# schedule lines, the time 反推每月定投 takes to an answer, the table text and CSV file of a
+# 32767-line schedule, click to text on the window for 32767-line schedules, one paint of a
+# 32767-point chart and the PDF of a schedule of 1000 and of 32767 lines (Qt's offscreen
+# platform), and start-up to the mapped window and peak memory on one Xvfb against an empty
+# QMainWindow and against one holding a single Latin or Chinese label, the least any text costs.
 # Timings follow the machine's load: run it when nothing else does.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -18,6 +18,10 @@ echo "== Engine: calculators and their floors (median of 5)"
 "$bin/engine_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
   --benchmark_out=build/bench/engine.json --benchmark_out_format=json >/dev/null
 python3 bench/floor_ratio.py build/bench/engine.json
+
+echo "== 反推每月定投: time to an answer, schedules per answer (median of 5)"
+"$bin/goal_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true 2>/dev/null |
+  grep -E '^(Benchmark|-|.*_median)'
 
 echo "== Table: 复制为表格 and the CSV export of a 32767-line schedule (median of 5)"
 "$bin/table_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true 2>/dev/null |

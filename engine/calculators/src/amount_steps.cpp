@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <string>
 
 #include "belvik/number_reading.h"
 
@@ -27,12 +28,10 @@ Decimal DecimalAt(Step n) {
 
 double AmountAt(Step n) {
   const Decimal decimal = DecimalAt(n);
-  std::array<char, 32> text{};
-  char* end = std::to_chars(text.data(), text.data() + text.size(), decimal.significand).ptr;
-  *end++ = 'e';
-  end = std::to_chars(end, text.data() + text.size(), decimal.exponent).ptr;
   // Read as a box's text is read, which rounds to the nearest double.
-  return NumberFromText({text.data(), static_cast<std::size_t>(end - text.data())}).value;
+  return NumberFromText(std::to_string(decimal.significand) + 'e' +
+                        std::to_string(decimal.exponent))
+      .value;
 }
 
 Step StepNear(double amount) {

@@ -29,39 +29,26 @@ TEST_P(MonthlyGoalTest, FindsTheAmountOrSaysWhyNot) {
   EXPECT_LT(got.valueBelow, got.target);
 }
 
-// The targets are the summaries of the periodic-investment calculator's worked schedules.
+// The targets are the summaries of the periodic-investment calculator's worked schedules, then
+// the edges; the reference check runs thousands more against its model.
 INSTANTIATE_TEST_SUITE_P(
     MonthlyGoal, MonthlyGoalTest,
     testing::Values(
         GoalCase{"rising_schedule_back_to_its_amount", {"27450.4915", "5", "7", "10"}, {}, 300},
         GoalCase{"level_schedule_back_to_its_amount", {"13107.6", "3", "0", "10"}, {}, 300},
         GoalCase{"half_yuan_a_month", {"6.6", "1", "0", "10"}, {}, 0.5},
-        GoalCase{
-            "fractional_years_as_the_pane_reads_them", {"8721.8943", "2.5", "0", "10"}, {}, 300},
+        GoalCase{"fractional_years", {"8721.8943", "2.5", "0", "10"}, {}, 300},
         GoalCase{"smallest_target_first_fen", {"0.01", "1", "0", "0"}, {}, 0.01},
-        GoalCase{"one_year_twelve_payments", {"1200", "1", "0", "0"}, {}, 100},
         GoalCase{"longest_schedule", {"393204", "32767", "0", "0"}, {}, 1},
         GoalCase{"empty_box", {"1000", "30", "", "10"}, GoalFailure::EmptyInput},
         GoalCase{"lone_point_target", {".", "30", "0", "10"}, GoalFailure::TargetNotPositive},
         GoalCase{"zero_years", {"1000", "0", "0", "10"}, GoalFailure::YearsOutOfRange},
-        GoalCase{"below_one_year", {"1000", ".5", "0", "10"}, GoalFailure::YearsOutOfRange},
-        GoalCase{
-            "above_longest_schedule", {"1000", "32768", "0", "10"}, GoalFailure::YearsOutOfRange},
+        GoalCase{"beyond_longest", {"1000", "32768", "0", "10"}, GoalFailure::YearsOutOfRange},
         GoalCase{"return_loses_everything", {"1000", "10", "0", "-100"}, GoalFailure::Unreachable},
-        GoalCase{"return_below_total_loss",
-                 {"1000", "10", "0", "-101"},
-                 GoalFailure::RateBelowTotalLoss},
-        GoalCase{"increase_below_total_loss",
-                 {"1000", "10", "-100.5", "0"},
-                 GoalFailure::RateBelowTotalLoss},
-        GoalCase{"largest_double_overflows_first",
-                 {"1.7976931348623157e308", "1", "0", "0"},
-                 GoalFailure::Unreachable},
-        GoalCase{"power_overflows_at_every_amount",
-                 {"1E+300", "32767", "0", "10"},
-                 GoalFailure::FloatingPoint},
+        GoalCase{"below_total_loss", {"1000", "10", "0", "-101"}, GoalFailure::RateBelowTotalLoss},
         GoalCase{
-            "target_beyond_double_range", {"1e999", "30", "0", "10"}, GoalFailure::FloatingPoint}),
+            "overflows_first", {"1.7976931348623157e308", "1", "0", "0"}, GoalFailure::Unreachable},
+        GoalCase{"power_overflows", {"1E+300", "32767", "0", "10"}, GoalFailure::FloatingPoint}),
     RowName());
 
 struct DiscountCase {

@@ -101,12 +101,6 @@ def goal_mismatch(texts, answer):
     return 'failure %d, but %s ends at %r' % (failure, above, value_of(above))
 
 
-def run_driver(driver, feed):
-    runner = os.environ.get('BELVIK_DRIVER_RUNNER', '').split()
-    return subprocess.run(runner + [driver], input=feed.encode(), capture_output=True,
-                          check=True).stdout.decode().split('\n')
-
-
 def main():
     driver = sys.argv[1]
     seed = int(sys.argv[2]) if len(sys.argv) > 2 else 1
@@ -117,7 +111,9 @@ def main():
     goal_cases = [goal_case(rng) for _ in range(goals)]
     feed = ''.join(kind + '\t' + '\t'.join(texts) + '\n' for kind, texts in cases)
     feed += ''.join('G\t' + '\t'.join(texts) + '\n' for texts in goal_cases)
-    answers = run_driver(driver, feed)
+    runner = os.environ.get('BELVIK_DRIVER_RUNNER', '').split()
+    answers = subprocess.run(runner + [driver], input=feed.encode(), capture_output=True,
+                             check=True).stdout.decode().split('\n')
     mismatches = 0
     for (kind, texts), answer in zip(cases, answers):
         failure, text = answer.split('\t', 1)

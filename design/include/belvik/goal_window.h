@@ -213,6 +213,17 @@ constexpr bool EverythingInside() {
 }
 static_assert(EverythingInside(), "a control of the 反推每月定投 window stands outside it");
 
+// The named places in kBoxes hold the boxes they name.
+constexpr bool BoxesWhereNamed() {
+  const auto lent = [](std::size_t k, std::string_view input) {
+    return kBoxes[k].paneInput == InputIndex(Calculator::Investment, input);
+  };
+  return kBoxes[kRetiredReturn].pensionOnly && kBoxes[kTarget].paneInput == kNoInput &&
+         lent(kYears, "years") && lent(kYearlyIncrease, "yearlyIncrease") &&
+         lent(kAnnualReturn, "annualReturn");
+}
+static_assert(BoxesWhereNamed(), "kBoxes must hold each box at its named place");
+
 }  // namespace checks
 
 }  // namespace belvik::design::goal_window

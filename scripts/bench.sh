@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Builds the bench preset (Release) and measures: each calculator against the floor of its
-# schedule lines, the table text and CSV file of a 32767-line schedule, click to text on the
-# window for 32767-line schedules, one paint of a 32767-point chart and the PDF of a schedule of
-# 1000 and of 32767 lines (Qt's offscreen platform), and start-up to the mapped window and peak
-# memory after the first paint on one Xvfb against an empty QMainWindow, one holding a single
-# Latin or Chinese label, the least any text costs, and one painting Chinese in both of the
-# program's faces.
+# schedule lines, the time 反推每月定投 takes to an answer, the table text and CSV file of a
+# 32767-line schedule, click to text on the window for 32767-line schedules, one paint of a
+# 32767-point chart and the PDF of a schedule of 1000 and of 32767 lines (Qt's offscreen
+# platform), and start-up to the mapped window and peak memory after the first paint on one Xvfb
+# against an empty QMainWindow, one holding a single Latin or Chinese label, the least any text
+# costs, and one painting Chinese in both of the program's faces.
 # Timings follow the machine's load: run it when nothing else does.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -22,6 +22,10 @@ echo "== Engine: calculators and their floors (median of 9, interleaved)"
   --benchmark_report_aggregates_only=true \
   --benchmark_out=build/bench/engine.json --benchmark_out_format=json >/dev/null
 python3 bench/floor_ratio.py build/bench/engine.json
+
+echo "== 反推每月定投: time to an answer, schedules per answer (median of 5)"
+"$bin/goal_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true 2>/dev/null |
+  grep -E '^(Benchmark|-|.*_median)'
 
 echo "== Table: 复制为表格 and the CSV export of a 32767-line schedule (median of 5)"
 "$bin/table_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true 2>/dev/null |

@@ -1,6 +1,7 @@
 """Fills each pane of the running program with sample inputs over the accessibility bus,
 presses its 计算 button and saves the window as a PNG, then its chart from the result box's
-context menu; then the context menu itself, and a PDF export's progress dialog and first page.
+context menu; then the context menu itself, the 反推每月定投 window from a pension result and the
+schedule it fills in, and a PDF export's progress dialog and first page.
 Every control is found by its accessible name, so the shots follow the window whatever its
 fonts and positions. Usage: screenshot_panes.py BELVIK PANE_TABLE OUT_DIR"""
 import os
@@ -12,7 +13,7 @@ import time
 import pyatspi
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), '..', 'tests', 'e2e'))
-from atspi_window import Window, application, click, panes, wait  # noqa: E402
+from atspi_window import Window, application, click, find, panes, wait  # noqa: E402
 from screenshot_samples import SHOTS  # noqa: E402
 
 BELVIK, PANE_TABLE, OUT = sys.argv[1:4]
@@ -62,6 +63,23 @@ def menu_shot(window, main):
     subprocess.run(['xdotool', 'key', 'Escape'], check=True)
 
 
+def goal_shots(window, main):
+    """反推每月定投 from a pension result, with a return after retirement typed, then the
+    periodic-investment pane it fills in, calculated."""
+    window.run('mnuYLJ', ['3', '3000', '25', '35', '60'])
+    time.sleep(0.5)
+    window.context_command('反推每月定投…')
+    goal = wait('反推每月定投', lambda: window.showing('dialog', '反推每月定投'), 5)
+    find(goal, 'text', '退休后年收益率(%)').queryEditableText().setTextContents('4')
+    time.sleep(0.5)
+    save(x_window('^反推每月定投$'), 'goal-window')
+    find(goal, 'push button', '填入定投计算').queryAction().doAction(0)
+    panel = wait('定投计算', lambda: window.visible_panel('定投计算'))
+    find(panel, 'push button', window.panes['mnuDT'][1]).queryAction().doAction(0)
+    time.sleep(0.5)
+    save(main, 'goal-filled-in')
+
+
 def pdf_shots(window, main, folder):
     """The progress dialog of the longest schedule's export, and the first page of a realistic
     one. The progress is grabbed from the screen: a grab of the window alone shows it black."""
@@ -97,6 +115,7 @@ def main():
             save(main_window, name)
             chart_shot(window, CHARTS[name], point_x)
         menu_shot(window, main_window)
+        goal_shots(window, main_window)
         with tempfile.TemporaryDirectory() as folder:
             pdf_shots(window, main_window, folder)
     finally:

@@ -2,7 +2,8 @@
 # Builds the release program, runs it on a virtual X display, fills each pane with sample
 # inputs over the accessibility bus, presses its 计算 button and saves one PNG per pane in
 # docs/screenshots/, with the result's chart from the result box's context menu; then the
-# context menu itself, and a PDF export's progress dialog and first page.
+# context menu itself, the 反推每月定投 window and the schedule it fills in, and a PDF export's
+# progress dialog and first page.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh build screenshots

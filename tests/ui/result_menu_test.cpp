@@ -12,8 +12,10 @@
 
 namespace {
 
-const QStringList kCaptions = {"复制",  "全选",        "",         "复制为表格", "导出为 CSV 文件…",
-                               "打印…", "导出为 PDF…", "显示图表…"};
+const QStringList kCaptions = {
+    "复制",  "全选",        "",          "复制为表格", "导出为 CSV 文件…",
+    "打印…", "导出为 PDF…", "显示图表…", "",           "反推每月定投…"};
+const QStringList kFiguresCaptions = kCaptions.mid(3, 5);
 
 }  // namespace
 
@@ -49,28 +51,39 @@ class ResultMenuTest : public WindowTest {
     QTest::addColumn<QStringList>("texts");
     QTest::addColumn<bool>("switchPane");
     QTest::addColumn<bool>("enabled");
-    QTest::newRow("start-up placeholder") << "mnuDT" << QStringList() << false << false;
-    QTest::newRow("a schedule") << "mnuDT" << QStringList{"300", "0", "10", "3"} << false << true;
-    QTest::newRow("a present value") << "mnuPVIF" << QStringList{"4", "100", "1"} << false << true;
+    QTest::addColumn<bool>("findsMonthly");  // 反推每月定投…: the investment pane, a pension total
+    QTest::newRow("start-up placeholder") << "mnuDT" << QStringList() << false << false << true;
+    QTest::newRow("a schedule") << "mnuDT" << QStringList{"300", "0", "10", "3"} << false << true
+                                << true;
+    QTest::newRow("a present value")
+        << "mnuPVIF" << QStringList{"4", "100", "1"} << false << true << false;
     QTest::newRow("a run stopped after its first line")
-        << "munFVIF" << QStringList{"1e300", "1e10", "3"} << false << true;
+        << "munFVIF" << QStringList{"1e300", "1e10", "3"} << false << true << false;
     QTest::newRow("a box emptied by an empty input")
-        << "munFVIF" << QStringList{"", "10", "3"} << false << false;
+        << "munFVIF" << QStringList{"", "10", "3"} << false << false << false;
     QTest::newRow("a schedule, then a pane switch")
-        << "mnuDT" << QStringList{"300", "0", "10", "3"} << true << false;
+        << "mnuDT" << QStringList{"300", "0", "10", "3"} << true << false << true;
+    QTest::newRow("pension pane, nothing calculated")
+        << "mnuYLJ" << QStringList() << true << false << false;
+    QTest::newRow("a pension total")
+        << "mnuYLJ" << QStringList{"4", "1000", "2", "60", "60"} << false << true << true;
+    QTest::newRow("a pension without a year, so no total")
+        << "mnuYLJ" << QStringList{"4", "1000", "0", "60", "60"} << false << false << false;
   }
   void figuresCommandsOnlyWithFiguresOnScreen() {
     QFETCH(QString, menu);
     QFETCH(QStringList, texts);
     QFETCH(bool, switchPane);
     QFETCH(bool, enabled);
+    QFETCH(bool, findsMonthly);
     if (!texts.isEmpty()) Run(menu, texts);
     if (switchPane) Choose(Pane(menu));
     const std::unique_ptr<QMenu> shown = Menu();
-    for (const QString& caption : kCaptions.mid(3)) {
+    for (const QString& caption : kFiguresCaptions) {
       QVERIFY2(Command(*shown, caption)->isEnabled() == enabled, qPrintable(caption));
     }
     QVERIFY(Command(*shown, "全选")->isEnabled());
+    QCOMPARE(Command(*shown, "反推每月定投…")->isEnabled(), findsMonthly);
   }
 
   void copyAsTablePastesAsColumns() {

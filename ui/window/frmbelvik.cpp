@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <algorithm>
-#include <limits>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -25,7 +24,9 @@
 #include "chart_window.h"
 #include "first_paint_font.h"
 #include "fonts.h"
+#include "goal_window.h"
 #include "keystroke_filter.h"
+#include "number_box.h"
 #include "outer_frame.h"
 #include "result_box.h"
 #include "result_print.h"
@@ -138,18 +139,10 @@ void frmbelvik::createControls() {
         break;
       }
       case Kind::AmountBox:
-      case Kind::YearsBox: {
-        auto* edit = new QLineEdit(caption, parentWidget);
-        // An 18-pixel box leaves the CJK face less height than its line; one pixel of top
-        // margin centres the digits instead of letting them ride up against the border.
-        edit->setTextMargins(0, 1, 0, 0);
-        // No box has a length limit: Qt's default of 32767 would cut a pasted number short
-        // and the calculator would read a different value than the one pasted.
-        edit->setMaxLength(std::numeric_limits<int>::max());
-        edit->installEventFilter(row.kind == Kind::AmountBox ? amountRule : yearsRule);
-        widget = edit;
+      case Kind::YearsBox:
+        widget = CreateNumberBox(caption, row.kind == Kind::AmountBox ? amountRule : yearsRule,
+                                 parentWidget);
         break;
-      }
       case Kind::ResultBox: {
         ResultBox* result = CreateResultBox(parentWidget);
         result->installEventFilter(resultRule);
@@ -238,20 +231,24 @@ QMenu* frmbelvik::createResultMenu() {
         break;
     }
     // Each command works on the result as it is when the menu opens.
-    action->setEnabled(shown_ && (!row.needsFigures || shown_->HasFigures()));
+    action->setEnabled(design::Offers(row, pane_->calculator, shown_ && shown_->HasFigures(),
+                                      shown_ && !shown_->result.Summary().empty()));
     // Queued, so the command's dialogs open after the menu has closed, and whoever chose the
     // command (a click, a key, a screen reader's action) gets its answer first.
     connect(
-        action, &QAction::triggered, this,
-        [this, command = row.id] {
-          if (shown_) runResultCommand(command, *shown_);
-        },
+        action, &QAction::triggered, this, [this, command = row.id] { runResultCommand(command); },
         Qt::QueuedConnection);
   }
   return menu;
 }
 
-void frmbelvik::runResultCommand(design::ResultCommand command, const ShownResult& shown) {
+void frmbelvik::runResultCommand(design::ResultCommand command) {
+  if (command == design::ResultCommand::FindMonthlyAmount) {
+    findMonthlyAmount();
+    return;
+  }
+  if (!shown_) return;
+  const ShownResult& shown = *shown_;
   switch (command) {
     case design::ResultCommand::CopyAsTable:
       CopyAsTable(shown);
@@ -270,8 +267,23 @@ void frmbelvik::runResultCommand(design::ResultCommand command, const ShownResul
       break;
     case design::ResultCommand::Copy:
     case design::ResultCommand::SelectAll:
+    case design::ResultCommand::FindMonthlyAmount:
       break;
   }
+}
+
+void frmbelvik::findMonthlyAmount() {
+  GoalStart start;
+  start.investmentTexts = boxTexts(design::PaneOf(Calculator::Investment));
+  if (shown_ && PensionTotal(shown_->result)) start.pension = shown_->result;
+  ShowGoalWindow(this, std::move(start), [this](const std::vector<std::string>& texts) {
+    const PaneDescription& pane = design::PaneOf(Calculator::Investment);
+    choosePane(pane);
+    for (std::size_t k = 0; k < texts.size(); ++k) {
+      box(pane.boxes()[k].box)->setText(QString::fromStdString(texts[k]));
+    }
+    control<QWidget>(pane.button)->setFocus();
+  });
 }
 
 void frmbelvik::load() {
@@ -305,6 +317,7 @@ void frmbelvik::choosePane(const PaneDescription& pane) {
   inflationLabel->setVisible(pane.inflationRow);
   inflationBox->setVisible(pane.inflationRow);
 
+  pane_ = &pane;
   shown_.reset();
   resultBox()->showText(Utf8(design::kResultPlaceholder));
 
@@ -325,12 +338,16 @@ void frmbelvik::choosePane(const PaneDescription& pane) {
   placeResultBox(pane);
 }
 
-void frmbelvik::calculate(const PaneDescription& pane) {
-  std::vector<std::string> inputs;
+std::vector<std::string> frmbelvik::boxTexts(const PaneDescription& pane) const {
+  std::vector<std::string> texts;
   for (const design::PaneBox& each : pane.boxes()) {
-    inputs.push_back(box(each.box)->text().toStdString());
+    texts.push_back(box(each.box)->text().toStdString());
   }
-  present(pane, {Calculate(pane.calculator, inputs),
+  return texts;
+}
+
+void frmbelvik::calculate(const PaneDescription& pane) {
+  present(pane, {Calculate(pane.calculator, boxTexts(pane)),
                  box(design::kInflationBox.box)->text().toStdString()});
 }
 

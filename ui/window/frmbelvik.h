@@ -5,7 +5,9 @@
 #include <QMainWindow>
 #include <array>
 #include <optional>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "belvik/window_design.h"
 #include "message_box.h"
@@ -45,8 +47,9 @@ class frmbelvik : public QMainWindow {
   const std::optional<ShownResult>& shownResult() const { return shown_; }
 
   // The result box's context menu as it stands now: 复制 and 全选, then the commands that take
-  // the result's figures further, enabled only while the box shows a result that has some.
-  // The caller owns it.
+  // the result's figures further, enabled only while the box shows a result that has some, and
+  // 反推每月定投…, enabled on the periodic-investment pane and with a pension total. The caller
+  // owns it.
   QMenu* createResultMenu();
 
   // Where export commands ask for a file name; the platform's save dialog unless replaced.
@@ -62,7 +65,11 @@ class frmbelvik : public QMainWindow {
   void placeResultBox(const design::PaneDescription& pane);
   void calculate(const design::PaneDescription& pane);
   void present(const design::PaneDescription& pane, ShownResult shown);
-  void runResultCommand(design::ResultCommand command, const ShownResult& shown);
+  void runResultCommand(design::ResultCommand command);
+  // Opens 反推每月定投 from the pane shown, which it fills in when the user asks.
+  void findMonthlyAmount();
+  // The pane's box texts in the order its calculator reads them.
+  std::vector<std::string> boxTexts(const design::PaneDescription& pane) const;
 
   QLineEdit* box(design::Control control) const;
   ResultBox* resultBox() const;
@@ -71,6 +78,7 @@ class frmbelvik : public QMainWindow {
   FileChooserFn chooseFile_ = AskSaveFileName;
   float twipsPerPixel_;
   std::array<QObject*, design::kControlCount> controls_{};
+  const design::PaneDescription* pane_ = nullptr;  // the one shown
   std::optional<ShownResult> shown_;
 };
 

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "belvik/calculator_description.h"
+
 namespace belvik::design {
 
 enum class ResultCommand : std::uint8_t {
@@ -18,28 +20,64 @@ enum class ResultCommand : std::uint8_t {
   Print,
   ExportPdf,
   ShowChart,
+  FindMonthlyAmount,  // opens the 反推每月定投 window
 };
+
+// When a command can be chosen on a pane. Where it cannot, it stands disabled: the menu keeps
+// one shape on every pane, and a command is found where it was last seen.
+enum class Offered : std::uint8_t {
+  Never,
+  Always,
+  WithFigures,  // while the box shows a result that has some
+  WithSummary,  // while the box shows a finished result whose summary holds a number
+};
+
+// A command's offer on each pane, in the order of the Calculator enum.
+using PaneOffers = std::array<Offered, kCalculatorCount>;
+
+constexpr PaneOffers OnEveryPane(Offered offered) { return {offered, offered, offered, offered}; }
 
 struct ResultCommandRow {
   ResultCommand id;
   std::string_view caption;
-  bool needsFigures;     // enabled only while the box shows a result that has some
+  PaneOffers offered;
   bool separatorBefore;  // a line above it in the menu
 };
 
-// In menu order.
-inline constexpr std::array<ResultCommandRow, 7> kResultCommands = {{
-    {ResultCommand::Copy, "复制", false, false},
-    {ResultCommand::SelectAll, "全选", false, false},
-    {ResultCommand::CopyAsTable, "复制为表格", true, true},
-    {ResultCommand::ExportCsv, "导出为 CSV 文件…", true, false},
-    {ResultCommand::Print, "打印…", true, false},
-    {ResultCommand::ExportPdf, "导出为 PDF…", true, false},
-    {ResultCommand::ShowChart, "显示图表…", true, false},
+// In menu order. 复制 is offered only while part of the text is selected, as everywhere.
+inline constexpr std::array<ResultCommandRow, 8> kResultCommands = {{
+    {ResultCommand::Copy, "复制", OnEveryPane(Offered::Always), false},
+    {ResultCommand::SelectAll, "全选", OnEveryPane(Offered::Always), false},
+    {ResultCommand::CopyAsTable, "复制为表格", OnEveryPane(Offered::WithFigures), true},
+    {ResultCommand::ExportCsv, "导出为 CSV 文件…", OnEveryPane(Offered::WithFigures), false},
+    {ResultCommand::Print, "打印…", OnEveryPane(Offered::WithFigures), false},
+    {ResultCommand::ExportPdf, "导出为 PDF…", OnEveryPane(Offered::WithFigures), false},
+    {ResultCommand::ShowChart, "显示图表…", OnEveryPane(Offered::WithFigures), false},
+    // The periodic-investment pane lends its boxes, the pension pane its result's total.
+    {ResultCommand::FindMonthlyAmount,
+     "反推每月定投…",
+     {Offered::Always, Offered::WithSummary, Offered::Never, Offered::Never},
+     true},
 }};
 
 constexpr const ResultCommandRow& RowOf(ResultCommand command) {
   return kResultCommands[static_cast<std::size_t>(command)];
+}
+
+// Whether `row` can be chosen on `pane` while its result box shows a result with `figures` and
+// a `summary` (both false for the placeholder).
+constexpr bool Offers(const ResultCommandRow& row, Calculator pane, bool figures, bool summary) {
+  switch (row.offered[static_cast<std::size_t>(pane)]) {
+    case Offered::Never:
+      return false;
+    case Offered::Always:
+      return true;
+    case Offered::WithFigures:
+      return figures;
+    case Offered::WithSummary:
+      return summary;
+  }
+  return false;
 }
 
 // A kind of file the user saves: the save dialog's caption, the type's name in its list of

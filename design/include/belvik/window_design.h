@@ -295,13 +295,17 @@ constexpr std::string_view PaneCaption(const PaneDescription& pane) {
   return RowOf(pane.menu).caption;
 }
 
-// What a print-out calls `box`: its print label, or its label's caption without the colon.
-constexpr std::string_view PrintLabelOf(const PaneBox& box) {
-  if (!box.printLabel.empty()) return box.printLabel;
-  std::string_view caption = RowOf(box.label).caption;
+// A label's caption without the colon that ends it, where it stands alone.
+constexpr std::string_view WithoutColon(std::string_view caption) {
   constexpr std::string_view kColon = "：";
   if (caption.ends_with(kColon)) caption.remove_suffix(kColon.size());
   return caption;
+}
+
+// What a print-out calls `box`: its print label, or its label's caption without the colon.
+constexpr std::string_view PrintLabelOf(const PaneBox& box) {
+  if (!box.printLabel.empty()) return box.printLabel;
+  return WithoutColon(RowOf(box.label).caption);
 }
 
 // The name a saved result of `pane` is offered under: the pane's name and the date,

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -46,6 +47,10 @@ class Run {
     return result;
   }
 
+  // Never: a failing step has already ended the run (for the schedules shared with runs that
+  // record their faults instead).
+  static constexpr bool Stopped() { return false; }
+
   // Input `k`'s text as given; a text that was never given is an empty box.
   std::string_view Text(std::size_t k) const {
     return k < inputs_.size() ? inputs_[k] : std::string_view();
@@ -66,7 +71,7 @@ class Run {
  private:
   const CalculatorDescription& calculator_;
   std::span<const std::string_view> inputs_;
-  std::array<double, kMaxInputs> values_ = Result::NotRead();
+  std::array<std::optional<double>, kMaxInputs> values_;
   FaultWatch watch_;
   ResultText text_;
 };

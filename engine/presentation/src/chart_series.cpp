@@ -41,8 +41,7 @@ ChartSeries Named(const SeriesRecipe& recipe) {
 // One figure per schedule line, made as `recipe` says.
 ChartSeries ScheduleSeries(const Result& result, const SeriesRecipe& recipe) {
   ChartSeries series = Named(recipe);
-  const double input =
-      recipe.input < result.Inputs().size() ? result.values[recipe.input] : kNoFigure;
+  const double input = result.Value(recipe.input);
   const double growth = 1 + input / 100;
   double sum = 0;
   for (std::size_t k = 0; k < result.LineCount(); ++k) {
@@ -83,7 +82,7 @@ Chart ScheduleChart(const Result& result, const ChartRecipe& recipe) {
     chart.series.push_back(ScheduleSeries(result, series));
   }
   if (recipe.earlierAge != kNoInput && recipe.laterAge != kNoInput) {
-    const double years = result.values[recipe.laterAge] - result.values[recipe.earlierAge];
+    const double years = result.Value(recipe.laterAge) - result.Value(recipe.earlierAge);
     if (!std::isnan(years)) chart.yearsFromTodayAtZero = years;
   }
   return chart;
@@ -94,9 +93,9 @@ Chart ScheduleChart(const Result& result, const ChartRecipe& recipe) {
 Chart PresentValueChart(const Result& result, const ChartRecipe& recipe) {
   Chart chart = Worded(recipe);
   chart.todaysMoneyNote = "现值已经是按今天的钱计算的金额";
-  const double rate = result.values[recipe.rate] / 100;
-  const double amount = result.values[recipe.amount];
-  const double years = result.values[recipe.years];
+  const double rate = result.Value(recipe.rate) / 100;
+  const double amount = result.Value(recipe.amount);
+  const double years = result.Value(recipe.years);
   ChartSeries value = Named(recipe.series.front());
   const double reach = std::abs(years);
   const double step =

@@ -152,6 +152,18 @@ def outcome(schedule):
         return stop.failure, ''.join(lines)
 
 
+def invest_schedule(m, inc, ret, n, lines):
+    """Principal and value of the periodic investment, the rates as fractions."""
+    c, principal, total, i = check(m * 12), 0.0, 0.0, 1.0
+    while i <= n:
+        principal = check(principal + c)
+        total = check(future_value(c, ret, check((n - i) + 1)) + total)
+        lines.append('第%s年投入%s元，每月投入%s\r\n' % (form(i), form(c), form(round4(c / 12))))
+        c = check(round4(check((inc + 1) * c)))
+        i += 1
+    return principal, total
+
+
 def investment(monthly, increase, annual_return, years, previous):
     if '' in (monthly, increase, annual_return, years):
         return EMPTY, previous
@@ -160,13 +172,7 @@ def investment(monthly, increase, annual_return, years, previous):
         m, inc, ret, n = (number_from_text(t) for t in (monthly, increase, annual_return, years))
         if n > 32767:
             raise Stop(YEARS_CAP)
-        c, principal, total, i = check(m * 12), 0.0, 0.0, 1.0
-        while i <= n:
-            principal = check(principal + c)
-            total = check(future_value(c, ret / 100, check((n - i) + 1)) + total)
-            lines.append('第%s年投入%s元，每月投入%s\r\n' % (form(i), form(c), form(round4(c / 12))))
-            c = check(round4(check((inc / 100 + 1) * c)))
-            i += 1
+        principal, total = invest_schedule(m, inc / 100, ret / 100, n, lines)
         return '总投入本金%s元，本利合计%s元。\r\n' % (form(principal, True), form(total, True))
 
     return outcome(schedule)
@@ -229,3 +235,51 @@ def pension(inflation, cost, pension_years, current_age, retirement_age, previou
         return '总计需要养老金：%s元。\r\n' % ('' if total is None else form(total, True))
 
     return outcome(schedule)
+
+# The monthly-amount search: its failures, and the amounts it may answer with.
+GOAL_NONE, GOAL_EMPTY, GOAL_TARGET, GOAL_YEARS, GOAL_RATE, GOAL_UNREACHABLE, GOAL_FLOATING = \
+    range(7)
+LAST_AMOUNT = Decimal('1.79769313486231E+308')
+
+
+def goal_inputs(target, years, increase, annual_return):
+    """The search's failure for what it reads, or None and its inputs, the rates as fractions."""
+    if '' in (target, years, increase, annual_return):
+        return GOAL_EMPTY, None
+    try:
+        t, n, inc, ret = (number_from_text(x) for x in (target, years, increase, annual_return))
+    except Stop:
+        return GOAL_FLOATING, None
+    inc, ret = inc / 100, ret / 100
+    if not t > 0:
+        return GOAL_TARGET, None
+    if not 1 <= n <= 32767:
+        return GOAL_YEARS, None
+    if inc + 1 < 0 or 1 + ret < 0:
+        return GOAL_RATE, None
+    return None, (t, n, inc, ret)
+
+
+def goal_value(amount, n, inc, ret):
+    """The value the schedule of a monthly amount ends at; None when it stops with a fault."""
+    try:
+        return invest_schedule(amount, inc, ret, n, [])[1]
+    except Stop:
+        return None
+
+
+def amount_step(text, direction):
+    """The amount one step above (+1) or below (-1) the amount written `text`: a fen below 10^13
+    yuan, one in the 15th significant digit above; None past the last amount."""
+    a = Decimal(text)
+
+    def unit(decade):
+        return Decimal('0.01') if decade < 13 else Decimal(1).scaleb(decade - 14)
+
+    if a != 0 and (a > LAST_AMOUNT or CTX.remainder(a, unit(a.adjusted())) != 0):
+        raise ValueError('not an amount the search tries: ' + text)
+    decade = a.adjusted()
+    if direction < 0 and a.normalize().as_tuple().digits == (1,):
+        decade -= 1  # below a power of ten the steps are the lower decade's
+    step = CTX.add(a, direction * unit(decade))
+    return None if step > LAST_AMOUNT else step

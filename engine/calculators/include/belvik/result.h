@@ -26,11 +26,11 @@ struct Result {
   std::vector<double> figures;
   std::size_t summaryCount = 0;  // how many of the last figures are the summary's
   // The texts the calculation was given, one per input of its description, and the number it
-  // read from each (NaN for one the run stopped before reading), so that whatever takes the
+  // read from each (none for one the run stopped before reading), so that whatever takes the
   // result further reads the inputs as the calculator did. Places past the calculator's inputs
   // stay empty. Fixed arrays: a one-number result costs no allocation for them.
   std::array<std::string, kMaxInputs> inputs;
-  std::array<double, kMaxInputs> values = NotRead();
+  std::array<std::optional<double>, kMaxInputs> values;
 
   std::size_t LineCount() const;
   // The numbers of schedule line `k` (from 0, in writing order).
@@ -42,12 +42,9 @@ struct Result {
   std::span<const std::string> Inputs() const {
     return std::span(inputs).first(Describe(calculator).inputs.size());
   }
-
-  // Every value NaN: nothing read yet.
-  static constexpr std::array<double, kMaxInputs> NotRead() {
-    std::array<double, kMaxInputs> values{};
-    values.fill(std::numeric_limits<double>::quiet_NaN());
-    return values;
+  // The number read from input `k`; NaN where none was.
+  double Value(std::size_t k) const {
+    return k < values.size() && values[k] ? *values[k] : std::numeric_limits<double>::quiet_NaN();
   }
 
   friend bool operator==(const Result&, const Result&) = default;

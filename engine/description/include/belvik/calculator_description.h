@@ -165,12 +165,14 @@ inline constexpr InputField kPensionInputs[] = {
 };
 inline constexpr std::string_view kPensionColumns[] = {"退休年份", "年需要生活费(元)",
                                                        "平均每月(元)"};
+// Where each pension line prints its retirement year's need.
+inline constexpr std::size_t kPensionNeedFigure = 1;
 inline constexpr std::size_t kPensionSummary[] = {1};
 inline constexpr SeriesRecipe kPensionSeries[] = {
-    {.name = "当年需要生活费", .source = SeriesSource::LineFigure, .figure = 1},
+    {.name = "当年需要生活费", .source = SeriesSource::LineFigure, .figure = kPensionNeedFigure},
     {.name = "累计需要",
      .source = SeriesSource::RunningSum,
-     .figure = 1,
+     .figure = kPensionNeedFigure,
      .rightAxis = true,
      .form = NumberForm::Plain},
 };

@@ -8,11 +8,15 @@
 
 #include "belvik/calculators.h"
 #include "belvik/version.h"
+#include "chart_window.h"
 #include "control_ids.h"
 #include "controls.h"
+#include "goal_window.h"
 #include "keystroke_filter.h"
 #include "pane_button.h"
+#include "result_menu.h"
 #include "screen_reader_names.h"
+#include "table_export.h"
 #include "text.h"
 
 namespace belvik::win32 {
@@ -58,18 +62,6 @@ HMENU MenuBar() {
                 Wide(row.caption).c_str());
   }
   return bar;
-}
-
-// The size `label`'s text takes in its font: the width of its widest line, all lines high.
-SIZE FittedSize(HWND label) {
-  HDC context = GetDC(label);
-  const HGDIOBJ previous =
-      SelectObject(context, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
-  RECT fitted{};
-  DrawTextW(context, TextOf(label).c_str(), -1, &fitted, DT_CALCRECT | DT_NOPREFIX);
-  SelectObject(context, previous);
-  ReleaseDC(label, context);
-  return {fitted.right, fitted.bottom};
 }
 
 void SetShown(HWND control, bool shown) { ShowWindow(control, shown ? SW_SHOWNA : SW_HIDE); }
@@ -120,6 +112,7 @@ void frmbelvik::createControls() {
       case Kind::ResultBox:
         FilterKeystrokes(made, design::RuleOf(row.kind));
         names.Name(made, design::AccessibleName(id));
+        if (row.kind == Kind::ResultBox) HandContextMenuToWindow(made);
         break;
       case Kind::Button:
         ClickOnRequest(made);
@@ -170,15 +163,9 @@ void frmbelvik::layOut() {
     }
     SetWindowPos(control(row.id), nullptr, at.left, at.top, at.width, at.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    if (row.kind == Kind::Label) fitLabel(row.id);
+    if (row.kind == Kind::Label) FitToText(control(row.id));
   }
   placeResultBox(shownPane());
-}
-
-void frmbelvik::fitLabel(Control label) {
-  const SIZE fitted = FittedSize(control(label));
-  SetWindowPos(control(label), nullptr, 0, 0, fitted.cx, fitted.cy,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 const PaneDescription& frmbelvik::shownPane() const {
@@ -194,6 +181,7 @@ void frmbelvik::choosePane(const PaneDescription& pane) {
   SetShown(control(design::kInflationBox.label), pane.inflationRow);
   SetShown(inflationBox, pane.inflationRow);
 
+  shown_.reset();
   SetText(control(Control::txtJG), design::kResultPlaceholder);
 
   for (const PaneDescription& each : design::kPanes) {
@@ -206,7 +194,7 @@ void frmbelvik::choosePane(const PaneDescription& pane) {
 
   if (pane.explainsItself) {
     SetText(control(Control::Label15), design::kPresentValueHelp);
-    fitLabel(Control::Label15);
+    FitToText(control(Control::Label15));
   }
   placeResultBox(pane);
 }
@@ -228,13 +216,18 @@ void frmbelvik::calculate(const PaneDescription& pane) {
   std::vector<std::string> inputs;
   for (const design::PaneBox& each : pane.boxes())
     inputs.push_back(Utf8(TextOf(control(each.box))));
-  const Result result = Calculate(pane.calculator, inputs);
-  if (result.text) SetText(control(Control::txtJG), *result.text);
-  if (const std::optional<design::Message> message = design::MessageFor(result.failure)) {
+  Result result = Calculate(pane.calculator, inputs);
+  const Failure failure = result.failure;
+  if (result.text) {
+    SetText(control(Control::txtJG), *result.text);
+    shown_ =
+        design::ShownResult{std::move(result), Utf8(TextOf(control(design::kInflationBox.box)))};
+  }
+  if (const std::optional<design::Message> message = design::MessageFor(failure)) {
     Tell(messageBox_, window_, *message);
   }
   // The message does not say which box is empty; the cursor then waits in the first one.
-  if (result.failure == Failure::EmptyInput) {
+  if (failure == Failure::EmptyInput) {
     for (const design::PaneBox& each : pane.boxes()) {
       if (GetWindowTextLengthW(control(each.box)) == 0) {
         SetFocus(control(each.box));
@@ -250,6 +243,10 @@ bool frmbelvik::command(int id, int notification) {
     pressFocusedButton();
     return true;
   }
+  if (const std::optional<design::ResultCommand> chosen = ResultCommandWithId(id)) {
+    runResultCommand(*chosen);
+    return true;
+  }
   for (const PaneDescription& pane : design::kPanes) {
     if (id == ControlId(pane.menu)) {
       choosePane(pane);
@@ -261,6 +258,78 @@ bool frmbelvik::command(int id, int notification) {
     }
   }
   return false;
+}
+
+HMENU frmbelvik::createResultMenu() const {
+  DWORD start = 0;
+  DWORD end = 0;
+  SendMessageW(control(Control::txtJG), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+               reinterpret_cast<LPARAM>(&end));
+  return CreateResultMenu(shownPane(), shown_ ? &*shown_ : nullptr, start != end,
+                          static_cast<bool>(findPdfPrinter_()));
+}
+
+void frmbelvik::showResultMenu(POINT place) {
+  HMENU menu = createResultMenu();
+  // The chosen command comes back as WM_COMMAND once the menu has closed, as from elsewhere.
+  TrackPopupMenuEx(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, place.x, place.y, window_,
+                   nullptr);
+  DestroyMenu(menu);
+}
+
+void frmbelvik::runResultCommand(design::ResultCommand command) {
+  using design::ResultCommand;
+  HWND result = control(Control::txtJG);
+  // A command sent while it is not on offer, by another program for one, does nothing.
+  if (command == ResultCommand::Copy) {
+    SendMessageW(result, WM_COPY, 0, 0);
+    return;
+  }
+  if (!design::Offers(design::RowOf(command), shownPane(), shown_ ? &*shown_ : nullptr)) return;
+  switch (command) {
+    case ResultCommand::SelectAll:
+      SendMessageW(result, EM_SETSEL, 0, -1);
+      break;
+    case ResultCommand::CopyAsTable:
+      CopyAsTable(window_, *shown_);
+      break;
+    case ResultCommand::ExportCsv:
+      ExportCsv(window_, *shown_, chooseFile_, messageBox_);
+      break;
+    case ResultCommand::Print:
+      PrintResult(window_, *shown_, choosePrinter_, messageBox_);
+      break;
+    case ResultCommand::ExportPdf:
+      if (const PdfPrinterFn pdfPrinter = findPdfPrinter_()) {
+        ExportPdf(window_, *shown_, chooseFile_, pdfPrinter, messageBox_);
+      }
+      break;
+    case ResultCommand::ShowChart:
+      ShowChart(window_, *shown_, chooseFile_, messageBox_);
+      break;
+    case ResultCommand::FindMonthlyAmount:
+      findMonthlyAmount();
+      break;
+    case ResultCommand::Copy:
+      break;
+  }
+}
+
+void frmbelvik::findMonthlyAmount() {
+  const PaneDescription& investment = design::PaneOf(Calculator::Investment);
+  std::vector<std::string> texts;
+  for (const design::PaneBox& each : investment.boxes()) {
+    texts.push_back(Utf8(TextOf(control(each.box))));
+  }
+  ShowGoalWindow(window_,
+                 design::goal_window::StartFrom(std::move(texts), shown_ ? &*shown_ : nullptr),
+                 [this, &investment](const std::vector<std::string>& filled) {
+                   choosePane(investment);
+                   for (std::size_t k = 0; k < filled.size(); ++k) {
+                     SetText(control(investment.boxes()[k].box), filled[k]);
+                   }
+                   SetFocus(control(investment.button));
+                 });
 }
 
 void frmbelvik::pressFocusedButton() {
@@ -315,6 +384,12 @@ LRESULT frmbelvik::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DPICHANGED:
       changeDpi(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
+    case WM_CONTEXTMENU:
+      if (reinterpret_cast<HWND>(wParam) == control(Control::txtJG)) {
+        showResultMenu(MenuPlace(control(Control::txtJG), lParam));
+        return 0;
+      }
+      break;
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;

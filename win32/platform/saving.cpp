@@ -48,7 +48,12 @@ DWORD Written(const std::wstring& path, std::string_view bytes) {
 // Puts `temporary` in the place of `path`. An old file goes under a backup name while it is
 // replaced, so that no failure of ReplaceFileW can lose it, and back where one left it there.
 DWORD Replace(const std::wstring& path, const std::wstring& temporary) {
-  if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  // Windows refuses to put a file in a folder's place, but Wine moves the folder aside.
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    return ERROR_ACCESS_DENIED;
+  }
+  if (attributes == INVALID_FILE_ATTRIBUTES) {
     return MoveFileExW(temporary.c_str(), path.c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
                ? ERROR_SUCCESS

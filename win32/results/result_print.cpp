@@ -1,8 +1,8 @@
 #include "result_print.h"
 
-// The Print dialog's interfaces need COM's declarations first.
+// COM's declarations, which the Print dialog's need first.
 #include <objbase.h>
-//
+// The Print dialog and the printers.
 #include <commdlg.h>
 #include <winspool.h>
 

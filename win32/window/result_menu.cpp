@@ -21,6 +21,22 @@ LRESULT CALLBACK HandOver(HWND box, UINT message, WPARAM wParam, LPARAM lParam, 
     case WM_CONTEXTMENU:
       // The default procedure sends a child's WM_CONTEXTMENU on to its parent.
       return DefWindowProcW(box, message, wParam, lParam);
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+      // The box opens the menu from the keyboard itself, never through the default procedure:
+      // Wine's does nothing with the menu key, and Shift+F10's key-down there also arms F10 as
+      // the menu-bar key, whose key-up then enters the menu bar behind the context menu. The
+      // menu key opens it as it is let go, as Windows does.
+      if (wParam == VK_APPS || (wParam == VK_F10 && GetKeyState(VK_SHIFT) < 0)) {
+        const bool up = message == WM_KEYUP || message == WM_SYSKEYUP;
+        if (up == (wParam == VK_APPS)) {
+          SendMessageW(GetParent(box), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(box), -1);
+        }
+        return 0;
+      }
+      break;
     case WM_NCDESTROY:
       RemoveWindowSubclass(box, HandOver, kHandOverId);
       break;

@@ -40,7 +40,7 @@ struct Density {
 
 using Geometry = CaseTest<std::pair<Density, cases::PlacementCase>>;
 
-// The window as laid out at a density: 800 pixels by 8000 twips outside; every frame on the pane
+// The window as laid out at a density: 12000 by 8000 twips outside; every frame on the pane
 // rectangle of the client area; every control of the pane where the design puts it in its
 // frame (labels sized to their text); the result box where the pane puts it.
 TEST_P(Geometry, InTwipsAsDesigned) {
@@ -54,7 +54,7 @@ TEST_P(Geometry, InTwipsAsDesigned) {
   const float perPixel = density.twipsPerPixel;
 
   GetWindowRect(Window(), &outer);
-  EXPECT_EQ(outer.right - outer.left, belvik::design::kOuterWidthPixels);
+  EXPECT_EQ(outer.right - outer.left, belvik::design::RoundToPixels(12000, perPixel));
   EXPECT_EQ(outer.bottom - outer.top, belvik::design::RoundToPixels(8000, perPixel));
   RECT client{};
   GetClientRect(Window(), &client);

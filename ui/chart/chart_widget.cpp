@@ -12,6 +12,7 @@
 
 #include "belvik/chart_reduction.h"
 #include "belvik/result_commands.h"
+#include "colour.h"
 #include "utf8.h"
 
 namespace belvik::ui {
@@ -20,8 +21,6 @@ namespace {
 namespace chart_window = design::chart_window;
 
 using namespace chart_style;
-
-QColor Colour(Rgb rgb) { return {rgb.red, rgb.green, rgb.blue}; }
 
 QPointF ToQt(ChartPoint p) { return {p.x, p.y}; }
 QRectF ToQt(const ChartBox& box) { return {box.left, box.top, box.width, box.height}; }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "belvik/page_layout.h"
+#include "colour.h"
 
 namespace belvik::ui {
 namespace {
@@ -16,8 +17,6 @@ using namespace print_style;
 
 const QMarginsF kMarginsMillimetres(kMarginLeftRightMillimetres, kMarginTopBottomMillimetres,
                                     kMarginLeftRightMillimetres, kMarginTopBottomMillimetres);
-
-QColor Colour(Rgb rgb) { return {rgb.red, rgb.green, rgb.blue}; }
 
 // A PDF's text layer maps each glyph back to the first character that the font's table gives
 // it. Noto Sans CJK shares its ideographs' glyphs with the Kangxi radicals, so text copied from

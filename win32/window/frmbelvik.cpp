@@ -136,7 +136,7 @@ void frmbelvik::useFonts() {
 }
 
 SIZE frmbelvik::outerSize() const {
-  return {design::kOuterWidthPixels,
+  return {design::RoundToPixels(design::kOuterWidthTwips, twipsPerPixel()),
           design::RoundToPixels(design::kOuterHeightTwips, twipsPerPixel())};
 }
 

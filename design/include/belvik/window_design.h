@@ -327,10 +327,13 @@ constexpr std::array<std::string_view, 5> PrintLabelsOf(const PaneDescription& p
 
 inline constexpr float kTwipsPerInch = 1440;
 
-// The window's outer width in pixels at every density: 12000 twips at 15 twips a pixel, 9600
-// at 12, 8000 at 10. Start-up refuses a screen narrower than this, so the whole window always
-// fits across it.
+// The window's outer width: 800 pixels of the 96 DPI the design was drawn at, which a denser
+// screen's desktop counts as its logical pixels. On such a screen the window keeps its width in
+// twips, as every control keeps its rectangle, so nothing reaches past the window's edge; start-up
+// refuses a screen narrower than 800 of the same pixels.
 inline constexpr int kOuterWidthPixels = 800;
+inline constexpr float kDesignDotsPerInch = 96;
+inline constexpr float kOuterWidthTwips = kOuterWidthPixels * kTwipsPerInch / kDesignDotsPerInch;
 inline constexpr float kOuterHeightTwips = 8000;
 
 // 1440 divided by the horizontal pixel density: 15 at 96 DPI, 12 at 120, 10 at 144.

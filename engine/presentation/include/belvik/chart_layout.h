@@ -13,6 +13,7 @@
 
 #include "belvik/chart_axis.h"
 #include "belvik/chart_series.h"
+#include "belvik/rgb.h"
 
 namespace belvik {
 
@@ -44,11 +45,6 @@ inline constexpr double kPixelsPerXTick = 90;  // room for a label like 1.5万 a
 inline constexpr double kMarkRadius = 4.5;
 inline constexpr double kCurveWidth = 2;
 
-struct Rgb {
-  int red;
-  int green;
-  int blue;
-};
 // One colour per series, in the chart's order; the second stands out against the first.
 inline constexpr Rgb kSeriesColours[] = {{0x1f, 0x6f, 0xc5}, {0xe0, 0x6c, 0x00}};
 inline constexpr Rgb kGrid{0xe4, 0xe4, 0xe4};

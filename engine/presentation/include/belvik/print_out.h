@@ -11,6 +11,7 @@
 #include "belvik/page_layout.h"
 #include "belvik/result.h"
 #include "belvik/result_table.h"
+#include "belvik/rgb.h"
 
 namespace belvik {
 
@@ -47,11 +48,6 @@ inline constexpr double kFooterLines = 2;
 // The gap before the last character of a right-aligned cell, in table lines.
 inline constexpr double kCellPadding = 0.35;
 
-struct Rgb {
-  int red;
-  int green;
-  int blue;
-};
 inline constexpr Rgb kHeaderFill{232, 232, 232};
 inline constexpr Rgb kRuleColour{150, 150, 150};
 inline constexpr Rgb kFooterColour{90, 90, 90};

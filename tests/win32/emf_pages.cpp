@@ -66,7 +66,8 @@ bool EmfPages::EndPage() {
   } else {
     DeleteEnhMetaFile(page);
   }
-  if (afterPage_) afterPage_(++drawn);
+  ++drawn;
+  if (afterPage_) afterPage_(drawn);
   return page != nullptr;
 }
 

@@ -161,13 +161,15 @@ class PagePainter {
     DeleteObject(pen);
   }
 
-  // Every column equally wide, every cell right-aligned so the digits line up.
+  // Every column equally wide, every cell right-aligned so the digits line up. A figure is never
+  // clipped: a printer or a scaled picture of the page that sets it a little wider than it was
+  // measured lets it spill into the gutter rather than lose a digit.
   void PaintCells(std::size_t row, double top, const Font& font) const {
     const std::span<const std::string> cells = out_.table.Row(row);
     const double width = width_ / static_cast<double>(cells.size());
     for (std::size_t k = 0; k < cells.size(); ++k) {
       Text(cells[k], font, width * static_cast<double>(k), top, width - padding_, m_.row,
-           DT_RIGHT | DT_VCENTER);
+           DT_RIGHT | DT_VCENTER | DT_NOCLIP);
     }
   }
 

@@ -9,6 +9,7 @@
 #include "belvik/result_commands.h"
 #include "gdiplus_session.h"
 #include "text.h"
+#include "window_class.h"
 
 namespace belvik::win32 {
 namespace {
@@ -328,14 +329,8 @@ bool ChartView::key(WPARAM key) {
 }
 
 LRESULT CALLBACK ChartView::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<ChartView*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<ChartView*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* self = ObjectOf(window, message, lParam, &ChartView::window_);
   if (!self) return DefWindowProcW(window, message, wParam, lParam);
-  if (message == WM_NCDESTROY) SetWindowLongPtrW(window, GWLP_USERDATA, 0);
   return self->handleMessage(message, wParam, lParam);
 }
 

@@ -15,6 +15,7 @@
 #include "hints.h"
 #include "screen_reader_names.h"
 #include "text.h"
+#include "window_class.h"
 
 namespace belvik::win32 {
 namespace {
@@ -38,16 +39,7 @@ class ChartWindow {
         chooseFile_(std::move(chooseFile)),
         messageBox_(std::move(messageBox)) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = Procedure;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    windowClass.hIcon = reinterpret_cast<HICON>(GetClassLongPtrW(owner, GCLP_HICON));
-    windowClass.hIconSm = reinterpret_cast<HICON>(GetClassLongPtrW(owner, GCLP_HICONSM));
-    windowClass.lpszClassName = kChartWindowClass;
-    RegisterClassExW(&windowClass);  // fails harmlessly for a second chart
+    RegisterOwnedWindowClass(kChartWindowClass, Procedure, owner);
 
     const std::string title =
         std::string(design::PaneCaption(pane_)).append(chart_window::kTitleAfterPane);
@@ -192,13 +184,7 @@ class ChartWindow {
   }
 
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-      auto* self =
-          static_cast<ChartWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-      self->window_ = window;
-      SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<ChartWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto* self = ObjectOf(window, message, lParam, &ChartWindow::window_);
     if (!self) return DefWindowProcW(window, message, wParam, lParam);
     switch (message) {
       case WM_COMMAND:
@@ -219,7 +205,6 @@ class ChartWindow {
         self->changeDpi(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
       case WM_NCDESTROY:
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         delete self;
         return DefWindowProcW(window, message, wParam, lParam);
       default:

@@ -4,7 +4,9 @@
 
 #include "belvik/page_layout.h"
 #include "belvik/result_commands.h"
+#include "fonts.h"
 #include "text.h"
+#include "window_class.h"
 
 namespace belvik::win32 {
 namespace {
@@ -18,26 +20,12 @@ constexpr int kButtonWidth = 88;
 constexpr int kButtonHeight = 26;
 constexpr int kClientHeight = 4 * kMargin + kTextHeight + kBarHeight + kButtonHeight;
 
-HFONT MessageFont(UINT dpi) {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof metrics;
-  SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0, dpi);
-  return CreateFontIndirectW(&metrics.lfMessageFont);
-}
-
 }  // namespace
 
 PrintProgress::PrintProgress(HWND owner, std::string_view caption)
     : owner_(owner), ownerWasEnabled_(owner && !EnableWindow(owner, FALSE)) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = Procedure;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-  windowClass.lpszClassName = kClassName;
-  RegisterClassExW(&windowClass);  // fails harmlessly the second time
+  RegisterWindowClass(kClassName, Procedure);
 
   const UINT dpi = owner ? GetDpiForWindow(owner) : GetDpiForSystem();
   const auto px = [dpi](int pixels) { return MulDiv(pixels, static_cast<int>(dpi), 96); };
@@ -99,12 +87,7 @@ bool PrintProgress::Step(std::size_t page, std::size_t pageCount) {
 }
 
 LRESULT CALLBACK PrintProgress::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    SetWindowLongPtrW(
-        window, GWLP_USERDATA,
-        reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
-  }
-  auto* self = reinterpret_cast<PrintProgress*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* self = ObjectOf<PrintProgress>(window, message, lParam);
   // 取消, Esc, and closing the window all cancel.
   if (self && ((message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) || message == WM_CLOSE)) {
     self->cancelled_ = true;

@@ -18,6 +18,7 @@
 #include "screen_reader_names.h"
 #include "table_export.h"
 #include "text.h"
+#include "window_class.h"
 
 namespace belvik::win32 {
 
@@ -39,19 +40,11 @@ HICON ProgramIcon(HINSTANCE instance, int metric) {
       LoadImageW(instance, L"IDI_ICON1", IMAGE_ICON, size, size, LR_DEFAULTCOLOR | LR_SHARED));
 }
 
-void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
+void RegisterMainWindowClass(HINSTANCE instance, WNDPROC procedure) {
   const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
   InitCommonControlsEx(&controls);
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = instance;
-  windowClass.hIcon = ProgramIcon(instance, SM_CXICON);
-  windowClass.hIconSm = ProgramIcon(instance, SM_CXSMICON);
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-  windowClass.lpszClassName = frmbelvik::kClassName;
-  RegisterClassExW(&windowClass);  // fails harmlessly for a second window of the process
+  RegisterWindowClass(frmbelvik::kClassName, procedure, ProgramIcon(instance, SM_CXICON),
+                      ProgramIcon(instance, SM_CXSMICON));
 }
 
 HMENU MenuBar() {
@@ -70,7 +63,7 @@ void SetShown(HWND control, bool shown) { ShowWindow(control, shown ? SW_SHOWNA 
 
 frmbelvik::frmbelvik(MessageBoxFn messageBox) : messageBox_(std::move(messageBox)) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
-  RegisterWindowClass(instance, Procedure);
+  RegisterMainWindowClass(instance, Procedure);
   CreateWindowExW(0, kClassName, Wide(version::kWindowCaption).c_str(), kWindowStyle, CW_USEDEFAULT,
                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, MenuBar(), instance, this);
   dpi_ = GetDpiForWindow(window_);
@@ -350,12 +343,7 @@ void frmbelvik::changeDpi(UINT dpi, const RECT& suggested) {
 }
 
 LRESULT CALLBACK frmbelvik::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<frmbelvik*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<frmbelvik*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* self = ObjectOf(window, message, lParam, &frmbelvik::window_);
   if (!self) return DefWindowProcW(window, message, wParam, lParam);
   return self->handleMessage(message, wParam, lParam);
 }

@@ -14,6 +14,7 @@
 #include "keystroke_filter.h"
 #include "screen_reader_names.h"
 #include "text.h"
+#include "window_class.h"
 
 namespace belvik::win32 {
 namespace {
@@ -28,16 +29,7 @@ class GoalWindow {
   GoalWindow(HWND owner, goal::Start start, FillInFn fillIn)
       : form_(std::move(start)), fillIn_(std::move(fillIn)) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = Procedure;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    windowClass.hIcon = reinterpret_cast<HICON>(GetClassLongPtrW(owner, GCLP_HICON));
-    windowClass.hIconSm = reinterpret_cast<HICON>(GetClassLongPtrW(owner, GCLP_HICONSM));
-    windowClass.lpszClassName = kGoalWindowClass;
-    RegisterClassExW(&windowClass);  // fails harmlessly for a second window
+    RegisterOwnedWindowClass(kGoalWindowClass, Procedure, owner);
 
     CreateWindowExW(0, kGoalWindowClass, Wide(goal::kTitle).c_str(), kStyle, 0, 0, 0, 0, owner,
                     nullptr, instance, this);
@@ -216,13 +208,7 @@ class GoalWindow {
   }
 
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-      auto* self =
-          static_cast<GoalWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-      self->window_ = window;
-      SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<GoalWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto* self = ObjectOf(window, message, lParam, &GoalWindow::window_);
     if (!self) return DefWindowProcW(window, message, wParam, lParam);
     switch (message) {
       case WM_COMMAND:
@@ -238,7 +224,6 @@ class GoalWindow {
         return 0;
       }
       case WM_NCDESTROY:
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         delete self;
         return DefWindowProcW(window, message, wParam, lParam);
       default:

@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "belvik/investment.h"
+#include "belvik/shown_result.h"
 #include "fonts.h"
 #include "median.h"
 #include "result_print.h"
-#include "shown_result.h"
 
 namespace {
 
@@ -40,7 +40,7 @@ int main(int argc, char* argv[]) {
 
   std::printf("%14s %10s %12s\n", "schedule lines", "PDF (KiB)", "write (ms)");
   for (const Run& run : kRuns) {
-    belvik::ui::ShownResult shown;
+    belvik::design::ShownResult shown;
     shown.result = belvik::CalculateInvestment({"300", "0", "0", run.years});
     std::vector<double> times;
     for (int repeat = 0; repeat < run.repeats; ++repeat) {

@@ -8,50 +8,18 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 
+#include "result_cases.h"
 #include "window_test.h"
-
-namespace {
-
-struct Typing {
-  const char* name;
-  const char* menu;
-  const char* texts;  // the pane's, blank-separated
-  const char* box;    // typed into
-  const char* typed;
-  const char* target;  // the target box then, and the years box
-  const char* years;
-  const char* answer;  // how the answer starts
-};
-
-// The periodic-investment pane's worked schedules typed back as targets; the pension
-// calculator's worked example, 88576.7099 in all and 85971.7654 at 3 % after retirement, five
-// years before it; then targets that cannot be answered.
-const QList<Typing> kTyping = {
-    {"rising contribution", "mnuDT", "300 7 10 5", "目标金额", "27450.4915", "27450.4915", "5",
-     "每月需投入300元（以后每年增加7%），5年后本利合计27450.4915元，"},
-    {"level contribution, no bracket", "mnuDT", "300 0 10 3", "目标金额", "13107.6", "13107.6", "3",
-     "每月需投入300元，3年后本利合计13107.6元，"},
-    {"pension total", "mnuYLJ", "3 2000 3 50 55", "投资年限", "", "88576.7099", "5", "每月需投入"},
-    {"pension needs at a return after retirement", "mnuYLJ", "3 2000 3 50 55", "退休后年收益率(%)",
-     "3", "85971.7654", "5", "每月需投入"},
-    {"nothing typed yet", "mnuDT", "300 0 10 3", "目标金额", "", "", "3",
-     "请填写目标金额、投资年限、每年增加投入和年平均收益率。"},
-    {"target of 0", "mnuDT", "300 0 10 3", "目标金额", "0", "0", "3", "目标金额必须大于0。"},
-    {"no years", "mnuDT", "300 0 10 0", "目标金额", "1", "1", "0",
-     "投资年限必须在1到32767年之间。"},
-};
-
-}  // namespace
 
 class GoalWindowTest : public WindowTest {
   Q_OBJECT
 
  private:
   // The window opened over `menu`'s pane holding `texts`, calculated on the pension pane.
-  QDialog* Open(const QString& menu, const QString& texts) {
+  QDialog* Open(belvik::design::Control menu, const cases::Texts& texts) {
     Choose(Pane(menu));
-    Fill(Pane(menu), texts.split(' '));
-    if (menu == "mnuYLJ") Calculate(Pane(menu));
+    Fill(Pane(menu), Texts(texts));
+    if (menu == belvik::design::Control::mnuYLJ) Calculate(Pane(menu));
     ChooseResultCommand(QStringLiteral("反推每月定投…"));
     return window().findChild<QDialog*>("goalWindow");
   }
@@ -66,23 +34,19 @@ class GoalWindowTest : public WindowTest {
   }
 
  private slots:
-  void answersAsTheUserTypes_data() {
-    QTest::addColumn<int>("row");
-    for (int k = 0; k < kTyping.size(); ++k) QTest::newRow(kTyping[k].name) << k;
-  }
+  void answersAsTheUserTypes_data() { AddRows(cases::kGoals); }
   void answersAsTheUserTypes() {
-    QFETCH(int, row);
-    const Typing& c = kTyping[row];
+    const cases::GoalCase& c = CurrentRow(cases::kGoals);
     QPointer<QDialog> goal = Open(c.menu, c.texts);
     QVERIFY(goal);
-    probe::Press(Named(goal, c.box), cases::Typed(QString(c.typed).toStdU16String()));
-    QCOMPARE(Named(goal, "目标金额")->text(), QString(c.target));
-    QCOMPARE(Named(goal, "投资年限")->text(), QString(c.years));
+    probe::Press(Named(goal, Text(c.box)), cases::Typed(c.typed));
+    QCOMPARE(Named(goal, "目标金额")->text(), Text(c.target));
+    QCOMPARE(Named(goal, "投资年限")->text(), Text(c.years));
     const QString words = Named<QLabel>(goal, "反推结果")->text();
-    QVERIFY2(words.startsWith(c.answer), qPrintable(words));
+    QVERIFY2(words.startsWith(Text(c.answer)), qPrintable(words));
     QVERIFY(messages.shown.empty());
     auto* fillIn = goal->findChild<QPushButton*>("cmdFillIn");
-    QCOMPARE(fillIn->isEnabled(), words.endsWith(QString("不少于目标%1元。").arg(c.target)));
+    QCOMPARE(fillIn->isEnabled(), words.endsWith(QString("不少于目标%1元。").arg(Text(c.target))));
     if (!fillIn->isEnabled()) return;
 
     QTest::mouseClick(fillIn, Qt::LeftButton);
@@ -91,7 +55,7 @@ class GoalWindowTest : public WindowTest {
     Calculate(Pane("mnuDT"));
     const QString value =
         QRegularExpression("本利合计(.+)元。").match(ResultBox()->text()).captured(1);
-    QVERIFY2(value.toDouble() >= QString(c.target).toDouble(), qPrintable(value));
+    QVERIFY2(value.toDouble() >= Text(c.target).toDouble(), qPrintable(value));
     QVERIFY(words.contains("本利合计" + value + "元"));
   }
 
@@ -99,12 +63,12 @@ class GoalWindowTest : public WindowTest {
   void boxesAndAnswerAreNamed() {
     const QStringList names = {"退休后年收益率(%)", "目标金额", "投资年限", "每年增加投入(%)",
                                "年平均收益率(%)"};
-    QDialog* goal = Open("mnuYLJ", "3 2000 3 50 55");
+    QDialog* goal = Open(belvik::design::Control::mnuYLJ, {"3", "2000", "3", "50", "55"});
     for (const QString& name : names) QVERIFY2(Named(goal, name), qPrintable(name));
     QVERIFY(Named<QLabel>(goal, "反推结果"));
     QVERIFY(Named<QRadioButton>(goal, "总计需要养老金：88576.7099元")->isChecked());
     delete goal;
-    QVERIFY(!Named(Open("mnuDT", "300 0 10 30"), names.front()));
+    QVERIFY(!Named(Open(belvik::design::Control::mnuDT, {"300", "0", "10", "30"}), names.front()));
   }
 };
 

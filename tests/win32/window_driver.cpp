@@ -11,6 +11,10 @@
 //                               CLASS), which is then closed; status 0 if it ended with 0
 //   window_driver pose EXE MENU TEXT...  leaves the window open on a pane, its boxes filled
 //                               and its button clicked, for a screenshot
+//   window_driver menu EXE MENU TEXT...  the same, then opens the result box's context menu
+//                               from the keyboard (Shift+F10), its text selected
+//   window_driver command EXE ID MENU TEXT...  the same, then sends the window's command ID
+//                               (807 显示图表…, 808 反推每月定投…)
 #include <atomic>
 #include <chrono>
 #include <iostream>
@@ -212,7 +216,11 @@ int Starts(const std::string& exe, const wchar_t* className) {
   return static_cast<int>(program.Close(window));
 }
 
-int Pose(const std::string& exe, const std::string& menu, const std::vector<std::string>& texts) {
+// What to do once the pane is filled and calculated.
+enum class Then { Nothing, OpenMenu, Command };
+
+int Pose(const std::string& exe, const std::string& menu, const std::vector<std::string>& texts,
+         Then then = Then::Nothing, int command = 0) {
   const Program program(exe);
   HWND window = program.WaitForWindow(L"frmbelvik");
   if (!window) return 2;
@@ -220,6 +228,19 @@ int Pose(const std::string& exe, const std::string& menu, const std::vector<std:
     if (belvik::design::RowOf(pane.menu).name != menu) continue;
     Choose(window, pane, texts);
     if (!texts.empty()) Click(program, GetDlgItem(window, ControlId(pane.button)));
+  }
+  HWND result = GetDlgItem(window, ControlId(Control::txtJG));
+  switch (then) {
+    case Then::OpenMenu:
+      // Posted: the menu runs its own loop in the program until it is closed.
+      SendMessageW(result, EM_SETSEL, 0, -1);
+      PostMessageW(result, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(result), -1);
+      break;
+    case Then::Command:
+      PostMessageW(window, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+      break;
+    case Then::Nothing:
+      break;
   }
   return 0;
 }
@@ -238,6 +259,13 @@ int main(int argc, char* argv[]) {
   if (args.size() >= 3 && args[0] == "pose") {
     return Pose(args[1], args[2], {args.begin() + 3, args.end()});
   }
-  std::cerr << "usage: window_driver cases|refusal|starts|pose EXE ...\n";
+  if (args.size() >= 3 && args[0] == "menu") {
+    return Pose(args[1], args[2], {args.begin() + 3, args.end()}, Then::OpenMenu);
+  }
+  if (args.size() >= 4 && args[0] == "command") {
+    return Pose(args[1], args[3], {args.begin() + 4, args.end()}, Then::Command,
+                std::stoi(args[2]));
+  }
+  std::cerr << "usage: window_driver cases|refusal|starts|pose|menu|command EXE ...\n";
   return 2;
 }

@@ -84,6 +84,7 @@ class WindowTest : public testing::Test {
   }
 
   HWND Window() const { return window_->handle(); }
+  belvik::win32::frmbelvik& Main() const { return *window_; }
   HWND Get(Control control) const { return GetDlgItem(Window(), ControlId(control)); }
   std::wstring Text(Control control) const { return belvik::win32::TextOf(Get(control)); }
   std::string Utf8(Control control) const { return belvik::win32::Utf8(Text(control)); }

@@ -21,7 +21,7 @@ namespace chart_window = design::chart_window;
 
 class ChartWindow : public QDialog {
  public:
-  ChartWindow(const ShownResult& shown, FileChooserFn chooseFile, MessageBoxFn messageBox,
+  ChartWindow(const design::ShownResult& shown, FileChooserFn chooseFile, MessageBoxFn messageBox,
               QWidget* parent)
       : QDialog(parent),
         pane_(shown.pane()),
@@ -92,7 +92,7 @@ class ChartWindow : public QDialog {
 
 }  // namespace
 
-void ShowChart(QWidget* parent, const ShownResult& shown, FileChooserFn chooseFile,
+void ShowChart(QWidget* parent, const design::ShownResult& shown, FileChooserFn chooseFile,
                MessageBoxFn messageBox) {
   auto* window = new ChartWindow(shown, std::move(chooseFile), std::move(messageBox), parent);
   window->show();

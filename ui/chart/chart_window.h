@@ -1,9 +1,9 @@
 // The result as a picture: a window of its own with the schedule's curves.
 #pragma once
 
+#include "belvik/shown_result.h"
 #include "message_box.h"
 #include "saving.h"
-#include "shown_result.h"
 
 class QWidget;
 
@@ -11,7 +11,7 @@ namespace belvik::ui {
 
 // Opens a chart window of the result over `parent`: modeless, closed with its parent at the
 // latest. Saving the chart asks `chooseFile` where and tells failures through `messageBox`.
-void ShowChart(QWidget* parent, const ShownResult& shown, FileChooserFn chooseFile,
+void ShowChart(QWidget* parent, const design::ShownResult& shown, FileChooserFn chooseFile,
                MessageBoxFn messageBox);
 
 }  // namespace belvik::ui

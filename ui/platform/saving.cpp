@@ -45,9 +45,9 @@ bool SaveAtomically(const QString& path, const std::function<bool(QIODevice&)>& 
     }
     if (file.commit()) return true;
   }
-  messageBox(
-      Utf8(design::kSaveFailed) + QDir::toNativeSeparators(path) + u'\n' + file.errorString(),
-      kWarningMessage, Utf8(design::kMessageTitle));
+  messageBox(Utf8(design::SaveFailure(QDir::toNativeSeparators(path).toStdString(),
+                                      file.errorString().toStdString())),
+             kWarningMessage, Utf8(design::kMessageTitle));
   return false;
 }
 

@@ -16,9 +16,6 @@
 namespace belvik::ui {
 namespace {
 
-// A print-out foreseen to take longer than this shows its progress; a short one never does.
-constexpr int kProgressDelayMilliseconds = 500;
-
 enum class Outcome { Painted, Cancelled, Failed };
 
 // Paints `out` page by page, letting the window repaint between pages and, once painting takes
@@ -30,7 +27,7 @@ Outcome PaintShowingProgress(QWidget* parent, const QString& title, QPagedPaintD
   progress.setCancelButtonText(Utf8(design::kCancel));
   // Nothing else may run meanwhile: another command or calculation would start over the pages.
   progress.setWindowModality(Qt::ApplicationModal);
-  progress.setMinimumDuration(kProgressDelayMilliseconds);
+  progress.setMinimumDuration(design::kProgressDelayMilliseconds);
   progress.setAutoReset(false);
   progress.setAutoClose(false);
   const bool painted = PaintPrintOut(device, out, [&](std::size_t page, std::size_t pageCount) {
@@ -50,7 +47,8 @@ Outcome PaintShowingProgress(QWidget* parent, const QString& title, QPagedPaintD
 
 }  // namespace
 
-void PrintResult(QWidget* parent, const ShownResult& shown, const MessageBoxFn& messageBox) {
+void PrintResult(QWidget* parent, const design::ShownResult& shown,
+                 const MessageBoxFn& messageBox) {
   const PrintOut out = shown.ToPrintOut();
   QPrinter printer(QPrinter::HighResolution);
   printer.setDocName(Utf8(out.title));
@@ -67,7 +65,7 @@ void PrintResult(QWidget* parent, const ShownResult& shown, const MessageBoxFn& 
   }
 }
 
-void ExportPdf(QWidget* parent, const ShownResult& shown, const FileChooserFn& chooseFile,
+void ExportPdf(QWidget* parent, const design::ShownResult& shown, const FileChooserFn& chooseFile,
                const MessageBoxFn& messageBox) {
   const QString path = ChooseFile(chooseFile, design::kPdfFile, shown.pane());
   if (path.isEmpty()) return;

@@ -2,20 +2,20 @@
 // table on A4 pages.
 #pragma once
 
+#include "belvik/shown_result.h"
 #include "message_box.h"
 #include "saving.h"
-#include "shown_result.h"
 
 class QWidget;
 
 namespace belvik::ui {
 
 // Asks for a printer and prints the result.
-void PrintResult(QWidget* parent, const ShownResult& shown, const MessageBoxFn& messageBox);
+void PrintResult(QWidget* parent, const design::ShownResult& shown, const MessageBoxFn& messageBox);
 
 // Asks for a file name and writes the result there as a PDF; nothing is written when the user
 // cancels, and a failed write leaves no file and says why.
-void ExportPdf(QWidget* parent, const ShownResult& shown, const FileChooserFn& chooseFile,
+void ExportPdf(QWidget* parent, const design::ShownResult& shown, const FileChooserFn& chooseFile,
                const MessageBoxFn& messageBox);
 
 }  // namespace belvik::ui

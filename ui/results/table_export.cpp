@@ -8,11 +8,11 @@
 
 namespace belvik::ui {
 
-void CopyAsTable(const ShownResult& shown) {
+void CopyAsTable(const design::ShownResult& shown) {
   QApplication::clipboard()->setText(QString::fromStdString(TabSeparated(TableOf(shown.result))));
 }
 
-void ExportCsv(const ShownResult& shown, const FileChooserFn& chooseFile,
+void ExportCsv(const design::ShownResult& shown, const FileChooserFn& chooseFile,
                const MessageBoxFn& messageBox) {
   const QString path = ChooseFile(chooseFile, design::kCsvFile, shown.pane());
   if (path.isEmpty()) return;

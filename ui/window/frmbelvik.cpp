@@ -231,8 +231,7 @@ QMenu* frmbelvik::createResultMenu() {
         break;
     }
     // Each command works on the result as it is when the menu opens.
-    action->setEnabled(design::Offers(row, pane_->calculator, shown_ && shown_->HasFigures(),
-                                      shown_ && !shown_->result.Summary().empty()));
+    action->setEnabled(design::Offers(row, *pane_, shown_ ? &*shown_ : nullptr));
     // Queued, so the command's dialogs open after the menu has closed, and whoever chose the
     // command (a click, a key, a screen reader's action) gets its answer first.
     connect(
@@ -248,7 +247,7 @@ void frmbelvik::runResultCommand(design::ResultCommand command) {
     return;
   }
   if (!shown_) return;
-  const ShownResult& shown = *shown_;
+  const design::ShownResult& shown = *shown_;
   switch (command) {
     case design::ResultCommand::CopyAsTable:
       CopyAsTable(shown);
@@ -273,17 +272,17 @@ void frmbelvik::runResultCommand(design::ResultCommand command) {
 }
 
 void frmbelvik::findMonthlyAmount() {
-  GoalStart start;
-  start.investmentTexts = boxTexts(design::PaneOf(Calculator::Investment));
-  if (shown_ && PensionTotal(shown_->result)) start.pension = shown_->result;
-  ShowGoalWindow(this, std::move(start), [this](const std::vector<std::string>& texts) {
-    const PaneDescription& pane = design::PaneOf(Calculator::Investment);
-    choosePane(pane);
-    for (std::size_t k = 0; k < texts.size(); ++k) {
-      box(pane.boxes()[k].box)->setText(QString::fromStdString(texts[k]));
-    }
-    control<QWidget>(pane.button)->setFocus();
-  });
+  ShowGoalWindow(this,
+                 design::goal_window::StartFrom(boxTexts(design::PaneOf(Calculator::Investment)),
+                                                shown_ ? &*shown_ : nullptr),
+                 [this](const std::vector<std::string>& texts) {
+                   const PaneDescription& pane = design::PaneOf(Calculator::Investment);
+                   choosePane(pane);
+                   for (std::size_t k = 0; k < texts.size(); ++k) {
+                     box(pane.boxes()[k].box)->setText(QString::fromStdString(texts[k]));
+                   }
+                   control<QWidget>(pane.button)->setFocus();
+                 });
 }
 
 void frmbelvik::load() {
@@ -351,7 +350,7 @@ void frmbelvik::calculate(const PaneDescription& pane) {
                  box(design::kInflationBox.box)->text().toStdString()});
 }
 
-void frmbelvik::present(const PaneDescription& pane, ShownResult shown) {
+void frmbelvik::present(const PaneDescription& pane, design::ShownResult shown) {
   const Failure failure = shown.result.failure;
   if (shown.result.text) {
     resultBox()->showText(QString::fromStdString(*shown.result.text));

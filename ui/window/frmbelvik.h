@@ -9,10 +9,10 @@
 #include <utility>
 #include <vector>
 
+#include "belvik/shown_result.h"
 #include "belvik/window_design.h"
 #include "message_box.h"
 #include "saving.h"
-#include "shown_result.h"
 
 class QAction;
 class QLineEdit;
@@ -44,7 +44,7 @@ class frmbelvik : public QMainWindow {
   void layOutFrames(QSize client);
 
   // The calculation whose text the result box shows; none at start-up and after a pane switch.
-  const std::optional<ShownResult>& shownResult() const { return shown_; }
+  const std::optional<design::ShownResult>& shownResult() const { return shown_; }
 
   // The result box's context menu as it stands now: 复制 and 全选, then the commands that take
   // the result's figures further, enabled only while the box shows a result that has some, and
@@ -64,7 +64,7 @@ class frmbelvik : public QMainWindow {
   void choosePane(const design::PaneDescription& pane);
   void placeResultBox(const design::PaneDescription& pane);
   void calculate(const design::PaneDescription& pane);
-  void present(const design::PaneDescription& pane, ShownResult shown);
+  void present(const design::PaneDescription& pane, design::ShownResult shown);
   void runResultCommand(design::ResultCommand command);
   // Opens 反推每月定投 from the pane shown, which it fills in when the user asks.
   void findMonthlyAmount();
@@ -79,7 +79,7 @@ class frmbelvik : public QMainWindow {
   float twipsPerPixel_;
   std::array<QObject*, design::kControlCount> controls_{};
   const design::PaneDescription* pane_ = nullptr;  // the one shown
-  std::optional<ShownResult> shown_;
+  std::optional<design::ShownResult> shown_;
 };
 
 }  // namespace belvik::ui

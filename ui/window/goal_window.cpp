@@ -9,9 +9,7 @@
 #include <array>
 #include <utility>
 
-#include "belvik/calculators.h"
 #include "belvik/goal_window.h"
-#include "belvik/number_text.h"
 #include "fonts.h"
 #include "number_box.h"
 #include "twips.h"
@@ -21,33 +19,25 @@ namespace belvik::ui {
 namespace {
 
 namespace goal = design::goal_window;
-using goal::Route;
-
-constexpr std::size_t kMonthlyAmount = InputIndex(Calculator::Investment, "monthlyAmount");
 
 class GoalWindow : public QDialog {
  public:
-  GoalWindow(GoalStart start, FillInFn fillIn, QWidget* parent)
+  GoalWindow(goal::Start start, FillInFn fillIn, QWidget* parent)
       : QDialog(parent),
-        route_(start.pension ? Route::Pension : Route::Investment),
-        pension_(std::move(start.pension)),
+        form_(std::move(start)),
         fillIn_(std::move(fillIn)),
         twipsPerPixel_(TwipsPerPixel(parent->screen())) {
     setObjectName(QStringLiteral("goalWindow"));
     setWindowTitle(Utf8(goal::kTitle));
     setAttribute(Qt::WA_DeleteOnClose);
     HoldInterfaceFont(this);
-    const TwipsSize client = goal::ClientSize(route_);
+    const TwipsSize client = goal::ClientSize(form_.route());
     setFixedSize(ToPixels({0, 0, client.width, client.height}, twipsPerPixel_).size());
     createControls();
     for (std::size_t k = 0; k < goal::kBoxes.size(); ++k) {
-      const std::size_t input = goal::kBoxes[k].paneInput;
-      if (input != kNoInput) box(k)->setText(QString::fromStdString(start.investmentTexts[input]));
+      if (box(k)) box(k)->setText(QString::fromStdString(form_.StartText(k)));
     }
-    if (pension_) {
-      box(goal::kYears)->setText(Utf8(PlainForm(YearsToRetirement(*pension_))));
-      showTargets(false);
-    }
+    if (form_.route() == goal::Route::Pension) showTargets(false);
     for (QLineEdit* each : boxes_) {
       if (each) connect(each, &QLineEdit::textChanged, this, &GoalWindow::answer);
     }
@@ -57,14 +47,21 @@ class GoalWindow : public QDialog {
  private:
   QLineEdit* box(std::size_t k) const { return boxes_[k]; }
   std::string text(std::size_t k) const { return box(k)->text().toStdString(); }
+  goal::BoxTexts texts() const {
+    goal::BoxTexts all;
+    for (std::size_t k = 0; k < all.size(); ++k) {
+      if (box(k)) all[k] = text(k);
+    }
+    return all;
+  }
   QRect place(const TwipsRect& rect) const {
-    return ToPixels(goal::Placed(rect, route_), twipsPerPixel_);
+    return ToPixels(goal::Placed(rect, form_.route()), twipsPerPixel_);
   }
 
   void createControls() {
     for (std::size_t k = 0; k < goal::kBoxes.size(); ++k) {
       const goal::Box& row = goal::kBoxes[k];
-      if (row.pensionOnly && !pension_) continue;
+      if (!form_.Shows(row)) continue;
       QLineEdit* edit = CreateNumberBox(QString(), new KeystrokeFilter(row.rule, this), this);
       edit->setObjectName(Utf8(row.name));
       edit->setGeometry(place(row.rect));
@@ -78,7 +75,7 @@ class GoalWindow : public QDialog {
       boxes_[k] = edit;
     }
     std::vector<QWidget*> tabOrder(boxes_.begin(), boxes_.end());
-    if (pension_) {
+    if (form_.route() == goal::Route::Pension) {
       total_ = createChoice(goal::kTotalTarget);
       discounted_ = createChoice(goal::kDiscountedTarget);
       auto* choices = new QButtonGroup(this);
@@ -123,47 +120,32 @@ class GoalWindow : public QDialog {
   // The two targets of the pension result; typing a return after retirement means the
   // discounted one, which is chosen as soon as it can be worked out.
   void showTargets(bool chooseDiscounted) {
-    discountedTarget_ = DiscountedPensionTotal(*pension_, text(goal::kRetiredReturn));
-    const bool available = discountedTarget_.failure == GoalFailure::None;
-    total_->setText(Utf8(goal::ChoiceText(goal::kTotalTarget, {.value = Total()}, PlainForm)));
-    discounted_->setText(
-        Utf8(goal::ChoiceText(goal::kDiscountedTarget, discountedTarget_, PlainForm)));
-    discounted_->setEnabled(available);
-    if (available && chooseDiscounted) discounted_->setChecked(true);
-    if (!available) total_->setChecked(true);
+    const goal::TargetChoices choices = form_.WorkOutTargets(text(goal::kRetiredReturn));
+    total_->setText(Utf8(choices.total));
+    discounted_->setText(Utf8(choices.discounted));
+    discounted_->setEnabled(choices.discountedAvailable);
+    if (choices.discountedAvailable && chooseDiscounted) discounted_->setChecked(true);
+    if (!choices.discountedAvailable) total_->setChecked(true);
     useChosenTarget();
   }
 
-  double Total() const { return *PensionTotal(*pension_); }
-
   void useChosenTarget() {
-    const double target = discounted_->isChecked() ? discountedTarget_.value : Total();
-    box(goal::kTarget)->setText(Utf8(PlainForm(target)));
+    box(goal::kTarget)->setText(Utf8(form_.TargetText(discounted_->isChecked())));
   }
 
   void answer() {
-    latest_ = SeekMonthlyAmount({text(goal::kTarget), text(goal::kYears),
-                                 text(goal::kYearlyIncrease), text(goal::kAnnualReturn)});
-    const QString words = Utf8(goal::AnswerText(latest_, PlainForm));
+    const QString words = Utf8(form_.Answer(texts()));
     answer_->setText(words);
     answer_->setAccessibleDescription(words);
-    fillInButton_->setEnabled(latest_.failure == GoalFailure::None);
+    fillInButton_->setEnabled(form_.Answered());
   }
 
-  // The boxes the pane lent and the answer go back into the pane, as the pane reads them.
   void fillIn() {
-    std::vector<std::string> texts(Describe(Calculator::Investment).inputs.size());
-    texts[kMonthlyAmount] = PlainForm(latest_.monthlyAmount);
-    for (std::size_t k = 0; k < goal::kBoxes.size(); ++k) {
-      const std::size_t input = goal::kBoxes[k].paneInput;
-      if (input != kNoInput) texts[input] = text(k);
-    }
-    fillIn_(texts);
+    fillIn_(form_.FillInTexts(texts()));
     close();
   }
 
-  const Route route_;
-  const std::optional<Result> pension_;
+  goal::Form form_;
   const FillInFn fillIn_;
   const float twipsPerPixel_;
   std::array<QLineEdit*, goal::kBoxes.size()> boxes_{};
@@ -171,13 +153,11 @@ class GoalWindow : public QDialog {
   QRadioButton* discounted_ = nullptr;
   QLabel* answer_ = nullptr;
   QPushButton* fillInButton_ = nullptr;
-  GoalTarget discountedTarget_;
-  GoalAnswer latest_;
 };
 
 }  // namespace
 
-void ShowGoalWindow(QWidget* parent, GoalStart start, FillInFn fillIn) {
+void ShowGoalWindow(QWidget* parent, goal::Start start, FillInFn fillIn) {
   auto* window = new GoalWindow(std::move(start), std::move(fillIn), parent);
   window->show();
 }

@@ -12,15 +12,14 @@ namespace {
 
 constexpr double kPointsPerInch = 72;
 
-// The face message boxes use, scaled for `dpi`: what the user chose for dialog text.
+}  // namespace
+
 HFONT MessageFont(UINT dpi) {
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof metrics;
   SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0, dpi);
   return CreateFontIndirectW(&metrics.lfMessageFont);
 }
-
-}  // namespace
 
 LOGFONTW ResultLogFont(UINT dpi) {
   const design::FontDescription& font = design::kResultFont;

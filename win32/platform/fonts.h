@@ -6,6 +6,10 @@
 
 namespace belvik::win32 {
 
+// The face message boxes use, scaled for `dpi`: what the user chose for dialog text. The caller
+// deletes it.
+HFONT MessageFont(UINT dpi);
+
 // The result box's font as designed: 宋体 14.25 pt, normal weight, GB2312, at `dpi`.
 LOGFONTW ResultLogFont(UINT dpi);
 

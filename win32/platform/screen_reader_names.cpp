@@ -8,15 +8,13 @@
 
 namespace belvik::win32 {
 
-ScreenReaderNames::ScreenReaderNames()
-    : comStarted_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {
+ScreenReaderNames::ScreenReaderNames() {
   CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
                    reinterpret_cast<void**>(&services_));
 }
 
 ScreenReaderNames::~ScreenReaderNames() {
   if (services_) services_->Release();
-  if (comStarted_) CoUninitialize();
 }
 
 void ScreenReaderNames::Name(HWND control, std::string_view name) {

@@ -5,6 +5,7 @@
 
 #include <string_view>
 
+#include "com_apartment.h"
 #include "windows_api.h"
 
 struct IAccPropServices;
@@ -23,7 +24,7 @@ class ScreenReaderNames {
   void Name(HWND control, std::string_view name);
 
  private:
-  bool comStarted_;
+  ComApartment com_;
   IAccPropServices* services_ = nullptr;
 };
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "control_ids.h"
+#include "hints.h"
 #include "text.h"
 
 namespace belvik::win32 {
@@ -93,27 +94,24 @@ std::vector<Control> StackingOrder() {
 }
 
 void AddHints(HWND window) {
-  const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
-  HWND tips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                              WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0, 0, window, nullptr,
-                              instance, nullptr);
-  // Wide enough for a hint in two or three lines rather than one across the screen.
-  constexpr int kHintWidth = 360;
-  SendMessageW(tips, TTM_SETMAXTIPWIDTH, 0,
-               MulDiv(kHintWidth, GetDpiForWindow(window), USER_DEFAULT_SCREEN_DPI));
+  const Hints hints(window);
   for (const ControlRow& row : design::kControls) {
-    const design::PaneBox* box = PaneBoxOf(row.id);
-    if (!box) continue;
-    std::wstring hint = Wide(box->hint);
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = window;
-    tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(window, ControlId(row.id)));
-    tool.hinst = instance;
-    tool.lpszText = hint.data();
-    SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    if (const design::PaneBox* box = PaneBoxOf(row.id)) {
+      hints.Add(GetDlgItem(window, ControlId(row.id)), box->hint);
+    }
   }
+}
+
+void FitToText(HWND label) {
+  HDC context = GetDC(label);
+  const HGDIOBJ previous =
+      SelectObject(context, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
+  RECT fitted{};
+  DrawTextW(context, TextOf(label).c_str(), -1, &fitted, DT_CALCRECT | DT_NOPREFIX);
+  SelectObject(context, previous);
+  ReleaseDC(label, context);
+  SetWindowPos(label, nullptr, 0, 0, fitted.right, fitted.bottom,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace belvik::win32

@@ -22,4 +22,7 @@ std::vector<design::Control> StackingOrder();
 // Each input box's hint, shown while the pointer rests on it: its unit and what it means.
 void AddHints(HWND window);
 
+// Sizes `label` to its text in its font: the width of its widest line, all lines high.
+void FitToText(HWND label);
+
 }  // namespace belvik::win32

@@ -8,12 +8,17 @@
 
 #include "belvik/calculators.h"
 #include "belvik/version.h"
+#include "chart_window.h"
 #include "control_ids.h"
 #include "controls.h"
+#include "goal_window.h"
 #include "keystroke_filter.h"
 #include "pane_button.h"
+#include "result_menu.h"
 #include "screen_reader_names.h"
+#include "table_export.h"
 #include "text.h"
+#include "window_class.h"
 
 namespace belvik::win32 {
 
@@ -35,19 +40,11 @@ HICON ProgramIcon(HINSTANCE instance, int metric) {
       LoadImageW(instance, L"IDI_ICON1", IMAGE_ICON, size, size, LR_DEFAULTCOLOR | LR_SHARED));
 }
 
-void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
+void RegisterMainWindowClass(HINSTANCE instance, WNDPROC procedure) {
   const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
   InitCommonControlsEx(&controls);
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = instance;
-  windowClass.hIcon = ProgramIcon(instance, SM_CXICON);
-  windowClass.hIconSm = ProgramIcon(instance, SM_CXSMICON);
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-  windowClass.lpszClassName = frmbelvik::kClassName;
-  RegisterClassExW(&windowClass);  // fails harmlessly for a second window of the process
+  RegisterWindowClass(frmbelvik::kClassName, procedure, ProgramIcon(instance, SM_CXICON),
+                      ProgramIcon(instance, SM_CXSMICON));
 }
 
 HMENU MenuBar() {
@@ -60,25 +57,13 @@ HMENU MenuBar() {
   return bar;
 }
 
-// The size `label`'s text takes in its font: the width of its widest line, all lines high.
-SIZE FittedSize(HWND label) {
-  HDC context = GetDC(label);
-  const HGDIOBJ previous =
-      SelectObject(context, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
-  RECT fitted{};
-  DrawTextW(context, TextOf(label).c_str(), -1, &fitted, DT_CALCRECT | DT_NOPREFIX);
-  SelectObject(context, previous);
-  ReleaseDC(label, context);
-  return {fitted.right, fitted.bottom};
-}
-
 void SetShown(HWND control, bool shown) { ShowWindow(control, shown ? SW_SHOWNA : SW_HIDE); }
 
 }  // namespace
 
 frmbelvik::frmbelvik(MessageBoxFn messageBox) : messageBox_(std::move(messageBox)) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
-  RegisterWindowClass(instance, Procedure);
+  RegisterMainWindowClass(instance, Procedure);
   CreateWindowExW(0, kClassName, Wide(version::kWindowCaption).c_str(), kWindowStyle, CW_USEDEFAULT,
                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, MenuBar(), instance, this);
   dpi_ = GetDpiForWindow(window_);
@@ -120,6 +105,7 @@ void frmbelvik::createControls() {
       case Kind::ResultBox:
         FilterKeystrokes(made, design::RuleOf(row.kind));
         names.Name(made, design::AccessibleName(id));
+        if (row.kind == Kind::ResultBox) HandContextMenuToWindow(made);
         break;
       case Kind::Button:
         ClickOnRequest(made);
@@ -170,15 +156,9 @@ void frmbelvik::layOut() {
     }
     SetWindowPos(control(row.id), nullptr, at.left, at.top, at.width, at.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    if (row.kind == Kind::Label) fitLabel(row.id);
+    if (row.kind == Kind::Label) FitToText(control(row.id));
   }
   placeResultBox(shownPane());
-}
-
-void frmbelvik::fitLabel(Control label) {
-  const SIZE fitted = FittedSize(control(label));
-  SetWindowPos(control(label), nullptr, 0, 0, fitted.cx, fitted.cy,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 const PaneDescription& frmbelvik::shownPane() const {
@@ -194,6 +174,7 @@ void frmbelvik::choosePane(const PaneDescription& pane) {
   SetShown(control(design::kInflationBox.label), pane.inflationRow);
   SetShown(inflationBox, pane.inflationRow);
 
+  shown_.reset();
   SetText(control(Control::txtJG), design::kResultPlaceholder);
 
   for (const PaneDescription& each : design::kPanes) {
@@ -206,7 +187,7 @@ void frmbelvik::choosePane(const PaneDescription& pane) {
 
   if (pane.explainsItself) {
     SetText(control(Control::Label15), design::kPresentValueHelp);
-    fitLabel(Control::Label15);
+    FitToText(control(Control::Label15));
   }
   placeResultBox(pane);
 }
@@ -228,13 +209,18 @@ void frmbelvik::calculate(const PaneDescription& pane) {
   std::vector<std::string> inputs;
   for (const design::PaneBox& each : pane.boxes())
     inputs.push_back(Utf8(TextOf(control(each.box))));
-  const Result result = Calculate(pane.calculator, inputs);
-  if (result.text) SetText(control(Control::txtJG), *result.text);
-  if (const std::optional<design::Message> message = design::MessageFor(result.failure)) {
+  Result result = Calculate(pane.calculator, inputs);
+  const Failure failure = result.failure;
+  if (result.text) {
+    SetText(control(Control::txtJG), *result.text);
+    shown_ =
+        design::ShownResult{std::move(result), Utf8(TextOf(control(design::kInflationBox.box)))};
+  }
+  if (const std::optional<design::Message> message = design::MessageFor(failure)) {
     Tell(messageBox_, window_, *message);
   }
   // The message does not say which box is empty; the cursor then waits in the first one.
-  if (result.failure == Failure::EmptyInput) {
+  if (failure == Failure::EmptyInput) {
     for (const design::PaneBox& each : pane.boxes()) {
       if (GetWindowTextLengthW(control(each.box)) == 0) {
         SetFocus(control(each.box));
@@ -250,6 +236,10 @@ bool frmbelvik::command(int id, int notification) {
     pressFocusedButton();
     return true;
   }
+  if (const std::optional<design::ResultCommand> chosen = ResultCommandWithId(id)) {
+    runResultCommand(*chosen);
+    return true;
+  }
   for (const PaneDescription& pane : design::kPanes) {
     if (id == ControlId(pane.menu)) {
       choosePane(pane);
@@ -261,6 +251,78 @@ bool frmbelvik::command(int id, int notification) {
     }
   }
   return false;
+}
+
+HMENU frmbelvik::createResultMenu() const {
+  DWORD start = 0;
+  DWORD end = 0;
+  SendMessageW(control(Control::txtJG), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+               reinterpret_cast<LPARAM>(&end));
+  return CreateResultMenu(shownPane(), shown_ ? &*shown_ : nullptr, start != end,
+                          static_cast<bool>(findPdfPrinter_()));
+}
+
+void frmbelvik::showResultMenu(POINT place) {
+  HMENU menu = createResultMenu();
+  // The chosen command comes back as WM_COMMAND once the menu has closed, as from elsewhere.
+  TrackPopupMenuEx(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, place.x, place.y, window_,
+                   nullptr);
+  DestroyMenu(menu);
+}
+
+void frmbelvik::runResultCommand(design::ResultCommand command) {
+  using design::ResultCommand;
+  HWND result = control(Control::txtJG);
+  // A command sent while it is not on offer, by another program for one, does nothing.
+  if (command == ResultCommand::Copy) {
+    SendMessageW(result, WM_COPY, 0, 0);
+    return;
+  }
+  if (!design::Offers(design::RowOf(command), shownPane(), shown_ ? &*shown_ : nullptr)) return;
+  switch (command) {
+    case ResultCommand::SelectAll:
+      SendMessageW(result, EM_SETSEL, 0, -1);
+      break;
+    case ResultCommand::CopyAsTable:
+      CopyAsTable(window_, *shown_);
+      break;
+    case ResultCommand::ExportCsv:
+      ExportCsv(window_, *shown_, chooseFile_, messageBox_);
+      break;
+    case ResultCommand::Print:
+      PrintResult(window_, *shown_, choosePrinter_, messageBox_);
+      break;
+    case ResultCommand::ExportPdf:
+      if (const PdfPrinterFn pdfPrinter = findPdfPrinter_()) {
+        ExportPdf(window_, *shown_, chooseFile_, pdfPrinter, messageBox_);
+      }
+      break;
+    case ResultCommand::ShowChart:
+      ShowChart(window_, *shown_, chooseFile_, messageBox_);
+      break;
+    case ResultCommand::FindMonthlyAmount:
+      findMonthlyAmount();
+      break;
+    case ResultCommand::Copy:
+      break;
+  }
+}
+
+void frmbelvik::findMonthlyAmount() {
+  const PaneDescription& investment = design::PaneOf(Calculator::Investment);
+  std::vector<std::string> texts;
+  for (const design::PaneBox& each : investment.boxes()) {
+    texts.push_back(Utf8(TextOf(control(each.box))));
+  }
+  ShowGoalWindow(window_,
+                 design::goal_window::StartFrom(std::move(texts), shown_ ? &*shown_ : nullptr),
+                 [this, &investment](const std::vector<std::string>& filled) {
+                   choosePane(investment);
+                   for (std::size_t k = 0; k < filled.size(); ++k) {
+                     SetText(control(investment.boxes()[k].box), filled[k]);
+                   }
+                   SetFocus(control(investment.button));
+                 });
 }
 
 void frmbelvik::pressFocusedButton() {
@@ -281,12 +343,7 @@ void frmbelvik::changeDpi(UINT dpi, const RECT& suggested) {
 }
 
 LRESULT CALLBACK frmbelvik::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<frmbelvik*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<frmbelvik*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* self = ObjectOf(window, message, lParam, &frmbelvik::window_);
   if (!self) return DefWindowProcW(window, message, wParam, lParam);
   return self->handleMessage(message, wParam, lParam);
 }
@@ -315,6 +372,12 @@ LRESULT frmbelvik::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DPICHANGED:
       changeDpi(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
+    case WM_CONTEXTMENU:
+      if (reinterpret_cast<HWND>(wParam) == control(Control::txtJG)) {
+        showResultMenu(MenuPlace(control(Control::txtJG), lParam));
+        return 0;
+      }
+      break;
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;

@@ -4,11 +4,18 @@
 // group box drawn behind its pane's controls, which show and hide with it.
 #pragma once
 
+#include <functional>
 #include <memory>
+#include <optional>
+#include <utility>
 
+#include "belvik/result_commands.h"
+#include "belvik/shown_result.h"
 #include "belvik/window_design.h"
 #include "fonts.h"
 #include "message_box.h"
+#include "result_print.h"
+#include "saving.h"
 #include "windows_api.h"
 
 namespace belvik::win32 {
@@ -31,6 +38,24 @@ class frmbelvik {
 
   void show();
 
+  // The calculation whose text the result box shows; none at start-up and after a pane switch.
+  const std::optional<design::ShownResult>& shownResult() const { return shown_; }
+
+  // The result box's context menu as it stands now (the caller destroys it): 复制 while part of
+  // the text is selected, 全选, the commands that take the result's figures further while the
+  // box shows a result that has some (导出为 PDF… only where the system has a PDF printer), and
+  // 反推每月定投… on the periodic-investment pane and with a pension total. Each command is also
+  // the window's WM_COMMAND with its ID, which does nothing while the command is not on offer.
+  HMENU createResultMenu() const;
+
+  // Where the commands ask for a file name, a printer and the PDF printer; the system's own
+  // unless replaced.
+  void setFileChooser(FileChooserFn chooseFile) { chooseFile_ = std::move(chooseFile); }
+  void setPrinterChooser(PrinterChooserFn choose) { choosePrinter_ = std::move(choose); }
+  void setPdfPrinterFinder(std::function<PdfPrinterFn()> find) {
+    findPdfPrinter_ = std::move(find);
+  }
+
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -41,11 +66,14 @@ class frmbelvik {
   SIZE outerSize() const;
   void size(POINT origin);
   void layOut();
-  void fitLabel(design::Control label);
   void choosePane(const design::PaneDescription& pane);
   void placeResultBox(const design::PaneDescription& pane);
   void calculate(const design::PaneDescription& pane);
   bool command(int id, int notification);
+  void showResultMenu(POINT place);
+  void runResultCommand(design::ResultCommand command);
+  // Opens 反推每月定投 from the pane shown, which it fills in when the user asks.
+  void findMonthlyAmount();
   void pressFocusedButton();
   void changeDpi(UINT dpi, const RECT& suggested);
 
@@ -54,10 +82,14 @@ class frmbelvik {
   float twipsPerPixel() const { return design::TwipsPerPixel(static_cast<float>(dpi_)); }
 
   MessageBoxFn messageBox_;
+  FileChooserFn chooseFile_ = AskSaveFileName;
+  PrinterChooserFn choosePrinter_ = AskForPrinter;
+  std::function<PdfPrinterFn()> findPdfPrinter_ = FindPdfPrinter;
   HWND window_ = nullptr;
   UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
   std::unique_ptr<WindowFonts> fonts_;
   HWND focus_ = nullptr;  // where the focus goes back to when the window is activated again
+  std::optional<design::ShownResult> shown_;
 };
 
 }  // namespace belvik::win32

@@ -19,7 +19,9 @@ std::unique_ptr<frmbelvik> Main(int screenWidth, const MessageBoxFn& messageBox)
 int RunMessageLoop(HWND window) {
   MSG message{};
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (IsDialogMessageW(window, &message)) continue;
+    // The window, the chart and 反推每月定投 alike: Tab and Enter in whichever is active.
+    const HWND active = GetActiveWindow();
+    if (IsDialogMessageW(active ? active : window, &message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

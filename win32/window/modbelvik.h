@@ -12,7 +12,8 @@ namespace belvik::win32::Modbelvik {
 // screen is narrower than the window's 800 pixels, shows the refusal and returns nullptr.
 std::unique_ptr<frmbelvik> Main(int screenWidth, const MessageBoxFn& messageBox);
 
-// Runs the window until the user closes it, with Tab, Shift+Tab and Enter as in a dialog;
+// Runs the window until the user closes it, with Tab, Shift+Tab and Enter as in a dialog in it
+// and in the windows it opens;
 // returns the program's exit status.
 int RunMessageLoop(HWND window);
 

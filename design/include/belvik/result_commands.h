@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "belvik/calculator_description.h"
@@ -42,22 +43,27 @@ struct ResultCommandRow {
   std::string_view caption;
   PaneOffers offered;
   bool separatorBefore;  // a line above it in the menu
+  // The letter that chooses it in an open menu, where the menu shows access keys: marked in
+  // the caption where the caption holds it, after the caption in brackets otherwise, as a
+  // system's own menus do (复制(C)). No two rows share one.
+  char accessKey;
 };
 
 // In menu order. 复制 is offered only while part of the text is selected, as everywhere.
 inline constexpr std::array<ResultCommandRow, 8> kResultCommands = {{
-    {ResultCommand::Copy, "复制", OnEveryPane(Offered::Always), false},
-    {ResultCommand::SelectAll, "全选", OnEveryPane(Offered::Always), false},
-    {ResultCommand::CopyAsTable, "复制为表格", OnEveryPane(Offered::WithFigures), true},
-    {ResultCommand::ExportCsv, "导出为 CSV 文件…", OnEveryPane(Offered::WithFigures), false},
-    {ResultCommand::Print, "打印…", OnEveryPane(Offered::WithFigures), false},
-    {ResultCommand::ExportPdf, "导出为 PDF…", OnEveryPane(Offered::WithFigures), false},
-    {ResultCommand::ShowChart, "显示图表…", OnEveryPane(Offered::WithFigures), false},
+    {ResultCommand::Copy, "复制", OnEveryPane(Offered::Always), false, 'C'},
+    {ResultCommand::SelectAll, "全选", OnEveryPane(Offered::Always), false, 'A'},
+    {ResultCommand::CopyAsTable, "复制为表格", OnEveryPane(Offered::WithFigures), true, 'T'},
+    {ResultCommand::ExportCsv, "导出为 CSV 文件…", OnEveryPane(Offered::WithFigures), false, 'V'},
+    {ResultCommand::Print, "打印…", OnEveryPane(Offered::WithFigures), false, 'P'},
+    {ResultCommand::ExportPdf, "导出为 PDF…", OnEveryPane(Offered::WithFigures), false, 'D'},
+    {ResultCommand::ShowChart, "显示图表…", OnEveryPane(Offered::WithFigures), false, 'G'},
     // The periodic-investment pane lends its boxes, the pension pane its result's total.
     {ResultCommand::FindMonthlyAmount,
      "反推每月定投…",
      {Offered::Always, Offered::WithSummary, Offered::Never, Offered::Never},
-     true},
+     true,
+     'M'},
 }};
 
 constexpr const ResultCommandRow& RowOf(ResultCommand command) {
@@ -96,11 +102,17 @@ inline constexpr FileKind kSvgChart{"保存图表", "SVG 图片", "svg"};
 // A file that could not be saved: this, the file's path, a line break and the system's reason.
 inline constexpr std::string_view kSaveFailed = "文件未能保存：";
 
+inline std::string SaveFailure(std::string_view path, std::string_view reason) {
+  return std::string(kSaveFailed).append(path).append("\n").append(reason);
+}
+
 inline constexpr std::string_view kPrintCaption = "打印";
 inline constexpr std::string_view kPrintFailed = "打印未能完成，请检查打印机后再试。";
-// A long print-out's progress: this and the page number text; its button cancels.
+// A long print-out's progress: this and the page number text; its button cancels. It shows
+// once the pages have taken this long; a short print-out never shows it.
 inline constexpr std::string_view kPreparing = "正在生成";
 inline constexpr std::string_view kCancel = "取消";
+inline constexpr int kProgressDelayMilliseconds = 500;
 
 // The chart window.
 namespace chart_window {
@@ -130,6 +142,16 @@ constexpr bool ResultCommandsInOrder() {
   return true;
 }
 static_assert(ResultCommandsInOrder(), "kResultCommands must follow ResultCommand");
+
+constexpr bool AccessKeysDiffer() {
+  for (std::size_t a = 0; a < kResultCommands.size(); ++a) {
+    for (std::size_t b = a + 1; b < kResultCommands.size(); ++b) {
+      if (kResultCommands[a].accessKey == kResultCommands[b].accessKey) return false;
+    }
+  }
+  return true;
+}
+static_assert(AccessKeysDiffer(), "two commands of the result box's menu share an access key");
 
 }  // namespace checks
 

@@ -395,8 +395,10 @@ INSTANTIATE_TEST_SUITE_P(Windows, Jobs,
 // ---- Chart and 反推每月定投 --------------------------------------------------------------------
 
 using ReadOuts = CommandsWith<cases::ReadOutCase>;
-TEST_P(ReadOuts, FollowThePointerThroughScaleAndMoney) {
+TEST_P(ReadOuts, FollowThePointerThroughScaleAndMoneyAndSaveAsPng) {
   const cases::ReadOutCase& row = GetParam();
+  const Folder folder;
+  SaveTo(folder.In(L"chart.png"));
   Run(row.menu, row.texts);
   Send(ResultCommand::ShowChart);
   HWND chart = FindWindowW(belvik::win32::kChartWindowClass, nullptr);
@@ -422,6 +424,9 @@ TEST_P(ReadOuts, FollowThePointerThroughScaleAndMoney) {
     click(belvik::win32::chart_ids::kTodaysMoney);
     EXPECT_EQ(readOut(), row.todaysMoney);
   }
+  click(belvik::win32::chart_ids::kSave);
+  EXPECT_EQ(asked, &belvik::design::kPngChart);
+  EXPECT_TRUE(Bytes(folder.In(L"chart.png")).starts_with("\x89PNG\r\n\x1a\n"));
   DestroyWindow(chart);
 }
 INSTANTIATE_TEST_SUITE_P(Shared, ReadOuts, testing::ValuesIn(cases::kReadOuts), probe::CaseName());

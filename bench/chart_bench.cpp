@@ -11,25 +11,12 @@
 
 #include "belvik/calculators.h"
 #include "belvik/chart_series.h"
+#include "chart_runs.h"
 #include "chart_widget.h"
 #include "fonts.h"
 #include "median.h"
 
 namespace {
-
-struct Run {
-  const char* name;
-  belvik::Calculator calculator;
-  std::vector<std::string> texts;
-};
-
-// Returns of 2 % span hundreds of decades over 32767 years, so the log scale has work to do.
-const std::vector<Run> kRuns = {
-    {"investment", belvik::Calculator::Investment, {"300", "0", "2", "32767"}},
-    {"pension", belvik::Calculator::Pension, {"2", "1000", "32767", "60", "60"}},
-    {"present_value", belvik::Calculator::PresentValue, {"0", "10000", "1e9"}},
-    {"lump_sum", belvik::Calculator::LumpSum, {"10000", "2", "32767"}},
-};
 
 double Milliseconds(const QElapsedTimer& timer) {
   return static_cast<double>(timer.nsecsElapsed()) / 1e6;
@@ -47,7 +34,7 @@ int main(int argc, char* argv[]) {
 
   std::printf("%-14s %-6s %7s %18s %16s\n", "chart", "scale", "points", "first paint (ms)",
               "repaint (ms)");
-  for (const Run& run : kRuns) {
+  for (const ChartRun& run : kChartRuns) {
     const belvik::Result result = belvik::Calculate(run.calculator, run.texts);
     widget.setChart(belvik::ChartOf(result, "4"));
     for (const bool logarithmic : {false, true}) {

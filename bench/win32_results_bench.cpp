@@ -17,6 +17,7 @@
 #include "belvik/calculators.h"
 #include "belvik/chart_series.h"
 #include "belvik/shown_result.h"
+#include "chart_runs.h"
 #include "chart_view.h"
 #include "emf_pages.h"
 #include "fonts.h"
@@ -46,18 +47,6 @@ belvik::design::ShownResult Shown(belvik::Calculator calculator,
 }
 
 void Charts(HWND parent) {
-  struct Run {
-    const char* name;
-    belvik::Calculator calculator;
-    std::vector<std::string> texts;
-  };
-  // Returns of 2 % span hundreds of decades over 32767 years, so the log scale has work to do.
-  const std::vector<Run> runs = {
-      {"investment", belvik::Calculator::Investment, {"300", "0", "2", "32767"}},
-      {"pension", belvik::Calculator::Pension, {"2", "1000", "32767", "60", "60"}},
-      {"present_value", belvik::Calculator::PresentValue, {"0", "10000", "1e9"}},
-      {"lump_sum", belvik::Calculator::LumpSum, {"10000", "2", "32767"}},
-  };
   constexpr int kWidth = 740;
   constexpr int kHeight = 420;
   const belvik::win32::WindowFonts fonts(USER_DEFAULT_SCREEN_DPI);
@@ -68,7 +57,7 @@ void Charts(HWND parent) {
   const HGDIOBJ previous = SelectObject(context, bitmap);
   std::printf("%-14s %-6s %7s %18s %16s\n", "chart", "scale", "points", "first paint (ms)",
               "repaint (ms)");
-  for (const Run& run : runs) {
+  for (const ChartRun& run : kChartRuns) {
     const belvik::design::ShownResult shown = Shown(run.calculator, run.texts);
     const belvik::Chart chart = belvik::ChartOf(shown.result, shown.inflation);
     view.SetChart(chart);

@@ -100,13 +100,10 @@ class ChartWindow {
   void placeOver(HWND owner) {
     RECT outer{0, 0, px(kClientSize.cx), px(kClientSize.cy)};
     AdjustWindowRectExForDpi(&outer, WS_OVERLAPPEDWINDOW, FALSE, 0, dpi_);
-    RECT over{};
-    GetWindowRect(owner, &over);
     const int width = outer.right - outer.left;
     const int height = outer.bottom - outer.top;
-    SetWindowPos(window_, nullptr, over.left + (over.right - over.left - width) / 2,
-                 over.top + (over.bottom - over.top - height) / 2, width, height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    const POINT at = CentredOver(owner, width, height);
+    SetWindowPos(window_, nullptr, at.x, at.y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
   }
 
   // Width of a check box or button holding `text`.

@@ -21,4 +21,11 @@ void RegisterOwnedWindowClass(const wchar_t* name, WNDPROC procedure, HWND owner
                       reinterpret_cast<HICON>(GetClassLongPtrW(owner, GCLP_HICONSM)));
 }
 
+POINT CentredOver(HWND owner, int width, int height) {
+  RECT over{};
+  GetWindowRect(owner ? owner : GetDesktopWindow(), &over);
+  return {over.left + (over.right - over.left - width) / 2,
+          over.top + (over.bottom - over.top - height) / 2};
+}
+
 }  // namespace belvik::win32

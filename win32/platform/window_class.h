@@ -1,5 +1,5 @@
-// What every window class of this program shares: how it is registered, and how its procedure
-// finds the C++ object behind the window.
+// What every window class of this program shares: how it is registered, how its procedure
+// finds the C++ object behind the window, and where a window opened over another one goes.
 #pragma once
 
 #include "windows_api.h"
@@ -29,5 +29,9 @@ T* ObjectOf(HWND window, UINT message, LPARAM lParam, HWND T::*handle = nullptr)
   if (message == WM_NCDESTROY) SetWindowLongPtrW(window, GWLP_USERDATA, 0);
   return self;
 }
+
+// The top-left corner that centres a window of `width` by `height` outer pixels over `owner`
+// (none: the desktop).
+POINT CentredOver(HWND owner, int width, int height);
 
 }  // namespace belvik::win32

@@ -32,14 +32,11 @@ PrintProgress::PrintProgress(HWND owner, std::string_view caption)
   constexpr DWORD kStyle = WS_POPUP | WS_CAPTION;
   RECT outer{0, 0, px(kWidth), px(kClientHeight)};
   AdjustWindowRectExForDpi(&outer, kStyle, FALSE, WS_EX_DLGMODALFRAME, dpi);
-  RECT over{};
-  GetWindowRect(owner ? owner : GetDesktopWindow(), &over);
   const int width = outer.right - outer.left;
   const int height = outer.bottom - outer.top;
-  window_ = CreateWindowExW(WS_EX_DLGMODALFRAME, kClassName, Wide(caption).c_str(), kStyle,
-                            over.left + (over.right - over.left - width) / 2,
-                            over.top + (over.bottom - over.top - height) / 2, width, height, owner,
-                            nullptr, instance, this);
+  const POINT at = CentredOver(owner, width, height);
+  window_ = CreateWindowExW(WS_EX_DLGMODALFRAME, kClassName, Wide(caption).c_str(), kStyle, at.x,
+                            at.y, width, height, owner, nullptr, instance, this);
   font_ = MessageFont(dpi);
   const int inner = px(kWidth - 2 * kMargin);
   text_ = CreateWindowExW(0, WC_STATICW, L"", WS_CHILD | WS_VISIBLE | SS_NOPREFIX, px(kMargin),

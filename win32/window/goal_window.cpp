@@ -129,14 +129,10 @@ class GoalWindow {
   }
 
   void centreOver(HWND owner) const {
-    RECT over{};
-    GetWindowRect(owner, &over);
     RECT outer{};
     GetWindowRect(window_, &outer);
-    SetWindowPos(window_, nullptr,
-                 over.left + (over.right - over.left - (outer.right - outer.left)) / 2,
-                 over.top + (over.bottom - over.top - (outer.bottom - outer.top)) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const POINT at = CentredOver(owner, outer.right - outer.left, outer.bottom - outer.top);
+    SetWindowPos(window_, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
 
   goal::BoxTexts texts() const {

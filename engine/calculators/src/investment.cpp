@@ -22,11 +22,11 @@ void WriteSchedule(double monthlyAmount, double increase, double annualReturn, d
   const InvestmentSums sums =
       InvestSchedule(monthlyAmount, increase, annualReturn, years, run,
                      [&run](double year, double contribution, double monthly) {
-                       run.text().AppendLine({"第", Str(year), "年投入", Str(contribution),
-                                              "元，每月投入", Str(RoundTo(monthly, 4))});
+                       run.text().AppendLine("第", Str(year), "年投入", Str(contribution),
+                                             "元，每月投入", Str(RoundTo(monthly, 4)));
                      });
-  run.text().PutInFront(
-      {"总投入本金", Plain(sums.principal), "元，本利合计", Plain(sums.value), "元。"});
+  run.text().PutInFront("总投入本金", Plain(sums.principal), "元，本利合计", Plain(sums.value),
+                        "元。");
 }
 
 }  // namespace

@@ -38,12 +38,12 @@ Result CalculateFrom<kCalculator>(std::span<const std::string_view> texts) {
         fv = run.Take(FutureValue(amount, rate, year));
         const double gain = run.Check(fv - amount);
         const double percent = run.Check(run.Watch(gain / amount) * 100);
-        run.text().AppendLine({"第", Str(year), "年累计收益", Str(gain), "，累计收益率",
-                               Str(RoundTo(percent, 4)), "%，本利和", Str(fv), "元。"});
+        run.text().AppendLine("第", Str(year), "年累计收益", Str(gain), "，累计收益率",
+                              Str(RoundTo(percent, 4)), "%，本利和", Str(fv), "元。");
       }
     }
     // The years as typed, not as read.
-    run.text().PutInFront({run.Text(kYears), "年后本利合计：", Str(fv), "元。"});
+    run.text().PutInFront(run.Text(kYears), "年后本利合计：", Str(fv), "元。");
   });
 }
 

@@ -46,13 +46,13 @@ void PensionSchedule(double monthlyCost, double inflationPercent, std::int16_t p
     // The sum has no check of its own: its overflow is caught with the division below.
     total = run.Watch(need + total.value_or(0));
     const double monthly = run.Check(need / 12);
-    run.text().AppendLine({"退休第", Str(year), "年需要生活费", Str(need), "元，平均每月",
-                           Str(RoundTo(monthly, 4)), "元。"});
+    run.text().AppendLine("退休第", Str(year), "年需要生活费", Str(need), "元，平均每月",
+                          Str(RoundTo(monthly, 4)), "元。");
     // The 16-bit counter cannot pass 32767: with 32767 years the run stops here, after the
     // last line and before the summary.
     run.Take(Int16(year + 1));
   }
-  run.text().PutInFront({"总计需要养老金：", total ? Plain(*total) : Piece(""), "元。"});
+  run.text().PutInFront("总计需要养老金：", total ? Plain(*total) : Piece(""), "元。");
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include "frmbelvik.h"
 
 #include <QAction>
-#include <QGroupBox>
 #include <QIcon>
 #include <QImageReader>
 #include <QLabel>
@@ -28,6 +27,7 @@
 #include "keystroke_filter.h"
 #include "number_box.h"
 #include "outer_frame.h"
+#include "pane_frame.h"
 #include "result_box.h"
 #include "result_print.h"
 #include "table_export.h"
@@ -68,16 +68,6 @@ ResultBox* CreateResultBox(QWidget* parent) {
   // lets the window map without waiting for a second CJK face.
   SetFontAtFirstPaint(box, box->viewport(), ResultFont());
   return box;
-}
-
-QGroupBox* CreateFrame(const QString& caption, QWidget* parent) {
-  auto* frame = new QGroupBox(caption, parent);
-  // The caption sits on the frame's top line, as the pane rows expect: a style that puts the
-  // caption above the line moves the line down onto the first row of boxes.
-  frame->setStyleSheet(QStringLiteral(
-      "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 8px; }"
-      "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
-  return frame;
 }
 
 QLabel* CreateLabel(QWidget* parent) {
@@ -130,7 +120,7 @@ void frmbelvik::createControls() {
     QWidget* widget = nullptr;
     switch (row.kind) {
       case Kind::Frame:
-        widget = CreateFrame(caption, parentWidget);
+        widget = new PaneFrame(caption, parentWidget);
         break;
       case Kind::Label: {
         QLabel* label = CreateLabel(parentWidget);

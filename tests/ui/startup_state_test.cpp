@@ -115,6 +115,23 @@ class StartupStateTest : public WindowTest {
     }
   }
 
+  // The frame's top line runs through its caption, above the first row of boxes, and stops
+  // short of the caption's text.
+  void frameLineRunsThroughItsCaption() {
+    window().show();
+    auto* frame = Control<QGroupBox>("frmDT");
+    const QImage drawn = frame->grab().toImage();
+    const QRgb background = drawn.pixel(frame->width() / 2, frame->height() / 2);
+    int line = 0;
+    while (line < drawn.height() && drawn.pixel(frame->width() / 2, line) == background) ++line;
+    QVERIFY2(line > 0 && line < frame->fontMetrics().height(), qPrintable(QString::number(line)));
+    for (const QWidget* child : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      QVERIFY2(child->y() > line, qPrintable(child->objectName()));
+    }
+    const int captionLeft = frame->fontMetrics().horizontalAdvance(frame->title()) / 2;
+    QCOMPARE(drawn.pixel(captionLeft, line) == drawn.pixel(frame->width() / 2, line), false);
+  }
+
   void labelsFitTheirCaptions_data() {
     QTest::addColumn<QString>("menu");
     QTest::newRow("periodic investment") << "mnuDT";
